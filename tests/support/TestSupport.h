@@ -15,3 +15,7 @@ QString buildHome();
 void pinFonts();
 
 } // namespace zep::test
+
+#include <ostream>
+// Readable QString values in test failures.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
