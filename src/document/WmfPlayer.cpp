@@ -683,8 +683,13 @@ class WmfPlayback {
             break;
         case ScaleWindowExt: {
             const int yd = r.s16(0), yn = r.s16(2), xd = r.s16(4), xn = r.s16(6);
-            if (yd && yn && xd && xn)
-                dc_.winExt = QSizeF(dc_.winExt.width() * xn / xd, dc_.winExt.height() * yn / yd);
+            if (!(yd && yn && xd && xn)) break;
+            const QSizeF ext(dc_.winExt.width() * xn / xd, dc_.winExt.height() * yn / yd);
+            // Repeated scaling must not run the mapping into overflow.
+            if (qAbs(ext.width()) < 1e-3 || qAbs(ext.height()) < 1e-3 || qAbs(ext.width()) > 1e9 ||
+                qAbs(ext.height()) > 1e9)
+                break;
+            dc_.winExt = ext;
             break;
         }
         case IntersectClipRect:
