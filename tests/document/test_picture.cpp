@@ -48,6 +48,7 @@ enum Fn : quint16 {
     Ellipse = 0x0418,
     Polygon = 0x0324,
     TextOut = 0x0521,
+    ExtTextOut = 0x0A32,
     StretchDib = 0x0F43,
 };
 
@@ -295,6 +296,28 @@ TEST(Picture, MetafileTextSitsAtItsReferencePointUpright) {
     EXPECT_EQ(a.copy(ink), b.copy(ink.translated(0, -60)));
 }
 
+// Spacing arrays hold one entry per byte; a double-byte character advances
+// by the sum of its two.
+TEST(Picture, MetafileTextFollowsItsSpacingArray) {
+    zep::test::pinFonts();
+    WmfWriter w;
+    w.record(SetBkMode, {1});
+    w.record(CreateFont, QVector<int>{-200, 0, 0, 0, 400, 0, 129 << 8, 0, 0} +
+                             WmfWriter::bytes("NanumGothic", 32));
+    w.record(Select, {0});
+    w.record(ExtTextOut, QVector<int>{100, 50, 4, 0} + WmfWriter::bytes("\xC7\xD2\xC0\xCE") +
+                             QVector<int>{300, 300, 100, 0});
+    QTemporaryDir dir;
+    const Picture pic =
+        Picture::load(write(dir, "dx.wmf", w.finish(1, QRect(0, 0, 1000, 1000), 1000)));
+    ASSERT_FALSE(pic.isNull());
+    const QImage out = render(pic, {200, 200}, QRectF(0, 0, 200, 200));
+    // 할 from x 50 (pixel 10), 인 from x 650 (pixel 130).
+    EXPECT_FALSE(inkBox(out, QRect(8, 0, 50, 200)).isEmpty());
+    EXPECT_TRUE(inkBox(out, QRect(60, 0, 66, 200)).isEmpty());
+    EXPECT_GE(inkBox(out, QRect(60, 0, 140, 200)).left(), 128);
+}
+
 // A 2 x 2 bitmap stretched over the whole frame: rows are stored bottom up,
 // so a reader that forgets it swaps top and bottom.
 TEST(Picture, MetafileBitmapsStretchOverTheirRectangle) {
@@ -362,7 +385,7 @@ TEST(Picture, BrokenFilesGiveAnErrorNotACrash) {
     } cases[] = {
         {"empty.jpg", {}},
         {"text.jpg", "This is a shopping list, not a picture.\n"},
-        {"garbage.bmp", QByteArray("BM\x10\0\0\0garbage", 15)},
+        {"garbage.bmp", QByteArray("BM\x10\0\0\0garbage", 13)},
         {"truncated.wmf", good.left(good.size() - 40)},
         {"header-only.wmf", good.left(22)},
         {"huge-record.wmf", withRecords(QByteArray("\xFF\xFF\xFF\x7F\x1B\x04", 6), 0)},
