@@ -2,14 +2,16 @@
 // A loaded picture: raster images through Qt's readers, .wmf through our own
 // player. Value type, cheap to copy (implicitly shared data).
 #include <QImage>
-#include <QPicture>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <memory>
 
 class QPainter;
 
 namespace zep {
+
+class WmfPlayer;
 
 class Picture {
 public:
@@ -44,8 +46,7 @@ private:
     Kind kind_ = Kind::None;
     QString path_;
     QImage image_;
-    QPicture vector_;   // recorded from the metafile, in frame units
-    QRectF vectorFrame_; // the metafile's frame in the recorded units
+    std::shared_ptr<const WmfPlayer> vector_; // replayed at each draw, so it scales cleanly
     QSizeF twips_;
 };
 
