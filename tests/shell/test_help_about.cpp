@@ -1,8 +1,13 @@
+#include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpWindow.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -28,6 +33,14 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
+
+class UrlCatcher : public QObject {
+    Q_OBJECT
+  public:
+    QList<QUrl> urls;
+  public slots:
+    void open(const QUrl& url) { urls << url; }
+};
 
 } // namespace
 
@@ -93,3 +106,81 @@ TEST(HelpWindow, ShippedGuideLoadsAndItsContentsLinksResolve) {
     w->close();
     flushDeletes();
 }
+
+TEST(AboutBox, LayoutCaptionAndOkCloses) {
+    zep::ShowAbout(nullptr);
+    QPointer<zep::frmAbout> box = zep::frmAbout::current();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->objectName(), QStringLiteral("frmAbout"));
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(box->isModal());
+    EXPECT_EQ(box->windowTitle(), QStringLiteral("Zephyra1.2"));
+    EXPECT_EQ(box->size(), QSize(489, 205));
+    EXPECT_EQ(box->minimumSize(), box->maximumSize());
+    const Qt::WindowFlags flags = box->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(box->palette().color(QPalette::Window), QColor(192, 192, 192));
+
+    const auto label = [&](const char* name) {
+        auto* l = box->findChild<QLabel*>(QString::fromUtf8(name));
+        return l ? l->text() : QStringLiteral("<missing>");
+    };
+    EXPECT_EQ(label("lable1_0"), QStringLiteral("Zephyra1.2"));
+    EXPECT_EQ(label("lable1_2"), QStringLiteral("Ver1.2.0"));
+    EXPECT_EQ(label("Label1_3"), QStringLiteral("홈페이지 : "));
+    EXPECT_EQ(label("lblHomePage"), QStringLiteral("https://zephyra.example.org"));
+    EXPECT_EQ(label("Label2"), QStringLiteral("경고"));
+    EXPECT_TRUE(label("lable1_1").contains(QStringLiteral("All rights reserved")));
+    auto* image = box->findChild<QLabel*>(QStringLiteral("Image1"));
+    ASSERT_TRUE(image);
+    EXPECT_EQ(image->geometry(), QRect(2, 3, 207, 135));
+    EXPECT_EQ(image->pixmap().size(), QSize(207, 135));
+
+    // A second request raises the same box.
+    zep::ShowAbout(nullptr);
+    EXPECT_EQ(zep::frmAbout::current(), box.data());
+
+    auto* ok = box->findChild<QPushButton*>(QStringLiteral("scmd확인"));
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(ok->text(), QStringLiteral("확인"));
+    EXPECT_EQ(ok->geometry(), QRect(343, 157, 121, 36));
+    QTest::mouseClick(ok, Qt::LeftButton);
+    flushDeletes();
+    EXPECT_TRUE(box.isNull());
+    EXPECT_EQ(zep::frmAbout::current(), nullptr);
+}
+
+TEST(AboutBox, ClickingTheHomePageOpensIt) {
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
+    zep::ShowAbout(nullptr);
+    QPointer<zep::frmAbout> box = zep::frmAbout::current();
+    ASSERT_TRUE(box);
+    auto* link = box->findChild<QLabel*>(QStringLiteral("lblHomePage"));
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(link->font().underline());
+
+    // The underline must fall inside the label, not be clipped off below it.
+    const QImage img = link->grab().toImage();
+    int longestBlueRow = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        int blue = 0;
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.blue() > 150 && c.red() < 100 && c.green() < 100) ++blue;
+        }
+        longestBlueRow = std::max(longestBlueRow, blue);
+    }
+    EXPECT_GT(longestBlueRow, link->fontMetrics().horizontalAdvance(link->text()) * 3 / 4);
+
+    QTest::mouseClick(link, Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    ASSERT_EQ(catcher.urls.size(), 1);
+    EXPECT_EQ(catcher.urls.front(), QUrl(QStringLiteral("https://zephyra.example.org")));
+    box->close();
+    flushDeletes();
+}
+
+#include "test_help_about.moc"
