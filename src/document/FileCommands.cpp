@@ -2,6 +2,9 @@
 
 #include "canvas/Editor.h"
 #include "document/Page.h"
+#include "document/ZepFile.h"
+
+#include <QFileInfo>
 
 namespace zep {
 
@@ -52,10 +55,84 @@ bool FileCommands::NewDocument() {
     return true;
 }
 
-bool FileCommands::OpenDocument() { return false; }
-bool FileCommands::OpenPath(const QString&) { return false; }
-bool FileCommands::SaveDocument() { return false; }
-bool FileCommands::SaveDocumentAs() { return false; }
-bool FileCommands::write(const QString&) { return false; }
+bool FileCommands::OpenDocument() {
+    Busy busy(host_);
+    if (!confirmDiscard(QStringLiteral("파일열기"))) return false;
+    const QString path = host_.openFileDialog(QStringLiteral("ZEP파일 읽기"),
+                                              ed_.module.gAppPath + QStringLiteral("/WORK"), QStringLiteral("ZEP파일"));
+    if (path.isEmpty()) return false;
+    // Only names ending in ZEP (a dot is not required) that exist are taken.
+    if (path.right(3).toUpper() != QStringLiteral("ZEP") || !QFileInfo(path).isFile()) return false;
+    return OpenPath(path);
+}
+
+bool FileCommands::OpenPath(const QString& path) {
+    Busy busy(host_);
+    ed_.pageVisible = false;
+    ed_.ResetDocument();
+    QString error;
+    ReadReport report;
+    const bool ok = ReadDocument(ed_.doc, ed_.module.gAppPath, path, &error, &report,
+                                 [this](const QString& c, double t, double n) { ed_.module.ShowProgress(c, t, n); });
+    if (!ok) {
+        // An unreadable file leaves an empty, untitled page rather than a
+        // document bound to a file it could overwrite.
+        ed_.ResetDocument();
+        Document& d = ed_.doc;
+        d.gMarginTop = d.gMarginBottom = d.gMarginLeft = d.gMarginRight = 737.1f;
+        d.gZoom = 100;
+        ApplyPageSize(d, 210, 297);
+        ed_.title = titleFor(kUntitled);
+    } else {
+        ed_.doc.mvFileName = path;
+        ed_.title = titleFor(path);
+    }
+    ed_.activeTool = ToolSelect;
+    ed_.ApplyToolPointer(ToolSelect);
+    ed_.setZoomTo75();
+    ed_.doc.mv내용수정 = false;
+    ed_.pageVisible = true;
+    host_.layoutChanged();
+    ed_.notifyPage();
+    host_.titleChanged();
+    if (!ok) {
+        host_.showMessage(QStringLiteral("파일열기"), error);
+        return false;
+    }
+    QStringList notes;
+    if (!report.missingPictures.isEmpty())
+        notes << QStringLiteral("다음 그림 파일을 찾을 수 없습니다. 자리는 그대로 두었으니 파일을 되돌려 놓으면 다시 보입니다:\n") +
+                     report.missingPictures.join('\n');
+    notes << report.warnings;
+    if (!notes.isEmpty()) host_.showMessage(QStringLiteral("파일열기"), notes.join(QStringLiteral("\n\n")));
+    return true;
+}
+
+bool FileCommands::SaveDocument() {
+    Busy busy(host_);
+    if (nameFromTitle(ed_.title) == kUntitled) return SaveDocumentAs();
+    return write(ed_.doc.mvFileName);
+}
+
+bool FileCommands::SaveDocumentAs() {
+    Busy busy(host_);
+    QString path = host_.saveFileDialog(QStringLiteral("ZEP파일 저장"), ed_.module.gAppPath + QStringLiteral("/WORK"),
+                                        kUntitled);
+    if (path.isEmpty()) return false;
+    if (path.right(4).toUpper() != QStringLiteral(".ZEP")) path += QStringLiteral(".ZEP");
+    if (!write(path)) return false;
+    ed_.doc.mvFileName = path;
+    ed_.title = titleFor(path);
+    host_.titleChanged();
+    return true;
+}
+
+bool FileCommands::write(const QString& path) {
+    QString error;
+    const bool ok = WriteDocument(ed_.doc, ed_.module.gAppPath, path, &error,
+                                  [this](const QString& c, double t, double n) { ed_.module.ShowProgress(c, t, n); });
+    if (!ok) host_.showMessage(QStringLiteral("저장"), error);
+    return ok;
+}
 
 } // namespace zep

@@ -2,6 +2,8 @@
 
 #include "document/TextLayout.h"
 #include "shell/Units.h"
+#include "shell/widgets/AboutBox.h"
+#include "shell/widgets/HelpWindow.h"
 #include "shell/widgets/Icons.h"
 #include "shell/widgets/Prompt.h"
 #include "shell/widgets/StatusStrip.h"
@@ -158,7 +160,7 @@ void MainWindow::buildMenus() {
     usage->setShortcutContext(Qt::WidgetShortcut);
     connect(usage, &QAction::triggered, this, [this] { runShowHelp(); });
     addItem(help, "mnuHHipen1", "-");
-    addItem(help, "mnuAbout", "Zephyra 정보(&A)...");
+    connect(addItem(help, "mnuAbout", "Zephyra 정보(&A)..."), &QAction::triggered, this, [this] { ShowAbout(this); });
     // Hidden floating menus, never shown in the bar.
     QMenu* size = addMenu(help, QStringLiteral("mnuSize"), QStringLiteral("Size메뉴"));
     size->menuAction()->setVisible(false);
@@ -369,7 +371,7 @@ void MainWindow::RunToolbarButton(int button) {
     }
 }
 
-void MainWindow::runShowHelp() {}
+void MainWindow::runShowHelp() { ShowHelp(editor.module.gAppPath, this); }
 
 void MainWindow::firstActivation() {
     if (mvStarted) return;
