@@ -1,6 +1,7 @@
 #include "canvas/Editor.h"
 
 #include "canvas/HitTest.h"
+#include "canvas/TextDialogLogic.h"
 #include "document/Page.h"
 #include "document/TextLayout.h"
 #include "shell/Fonts.h"
@@ -285,15 +286,7 @@ void Editor::toolButtonClicked(int tool) {
     }
 }
 
-void Editor::ensureFontNames() {
-    if (!module.gFontNames.isEmpty()) return;
-    const QStringList names = installedFontNames();
-    const int n = static_cast<int>(names.size());
-    for (int i = 1; i <= n; ++i) {
-        module.ShowProgress(QStringLiteral("Font를 읽는중입니다......"), n, i);
-        module.gFontNames << names[i - 1];
-    }
-}
+void Editor::ensureFontNames() { fillFontNames(module); }
 
 int Editor::createText(float x, float y) {
     const int n = doc.loadElement(ObjectKind::Text);

@@ -1,5 +1,6 @@
 #include "shell/widgets/MainWindow.h"
 
+#include "dialogs/TextDialog.h"
 #include "document/TextLayout.h"
 #include "shell/Units.h"
 #include "shell/widgets/AboutBox.h"
@@ -15,7 +16,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -450,19 +450,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 void MainWindow::runTextDialog(Editor& ed, int index, bool isNew) {
     if (textDialogOverride) return textDialogOverride(ed, index, isNew);
-    // A plain stand-in until the text dialog proper is wired in.
-    TextElement& t = ed.doc.txt그리기[index];
-    bool ok = false;
-    const QString text = QInputDialog::getText(this, QStringLiteral("문자입력"), QStringLiteral("문자"),
-                                               QLineEdit::Normal, isNew ? QString() : t.Caption, &ok);
-    if (!ok || text.trimmed().isEmpty()) {
-        if (isNew) ed.doc.unloadLast(ObjectKind::Text);
-        return;
-    }
-    t.Caption = text.trimmed();
-    t.AutoSize = true;
-    autoSizeText(t);
-    ed.doc.mv내용수정 = true;
+    zep::runTextDialog(this, ed, index, isNew);
 }
 
 QString MainWindow::runPictureChooser(const QString& start) {
