@@ -7,6 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+
+#include "document/Page.h"
+#include "document/TextLayout.h"
+#include "document/ZepFile.h"
+#include "shell/Fonts.h"
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -213,6 +218,80 @@ QByteArray frameWmf() {
 
 } // namespace
 
+// The sample sign the README's start command opens.
+QByteArray sampleSign(const QString& home) {
+    using namespace zep;
+    Document d;
+    d.gZoom = 100;
+    ApplyPageSize(d, 210, 297);
+    d.gMarginLeft = d.gMarginTop = d.gMarginRight = d.gMarginBottom = 737.1f;
+    auto shape = [&](int code, float l, float t, float w, float h, int border, ColourValue line, int back,
+                     ColourValue fill) {
+        const int n = d.loadElement(ObjectKind::Shape);
+        ShapeElement& s = d.shp그리기[n];
+        s.Shape = code;
+        s.BorderStyle = 1;
+        s.BorderColor = line;
+        s.BorderWidth = border;
+        s.BackStyle = back;
+        s.BackColor = fill;
+        s.Left = l, s.Top = t, s.Width = w, s.Height = h, s.Visible = true;
+        d.growTable(ObjectKind::Shape, n);
+        d.gShapeBase[n] = {static_cast<std::int16_t>(border), l, t, w, h};
+        d.appendToList(ObjectKind::Shape, n);
+    };
+    auto text = [&](const QString& caption, const QString& font, float size, bool bold, ColourValue colour,
+                    float l, float t, bool vertical = false) {
+        const int n = d.loadElement(ObjectKind::Text);
+        TextElement& e = d.txt그리기[n];
+        e.Caption = caption;
+        e.FontName = font;
+        e.FontSize = size;
+        e.Tag = QString::number(size);
+        e.FontBold = bold;
+        e.ForeColor = colour;
+        e.Left = l, e.Top = t, e.Visible = true;
+        if (vertical) MakeVerticalText(e);
+        else autoSizeText(e);
+        d.growTable(ObjectKind::Text, n);
+        d.gTextBase[n] = {size, l, t};
+        d.appendToList(ObjectKind::Text, n);
+    };
+    auto picture = [&](const QString& file, float l, float t, float w, float h) {
+        const int n = d.loadElement(ObjectKind::Picture);
+        PictureElement& p = d.img그리기[n];
+        p.picture = Picture::load(file);
+        p.Stretch = true;
+        p.Left = l, p.Top = t, p.Width = w, p.Height = h, p.Visible = true;
+        d.growTable(ObjectKind::Picture, n);
+        d.gImageBase[n] = {file, l, t, w, h};
+        d.appendToList(ObjectKind::Picture, n);
+    };
+    const QString pics = home + QStringLiteral("/이미지/");
+    shape(ShapeRoundedRectangle, 1134, 1134, 9639, 14572, 4, RGBValue(200, 20, 20), 0, 0xFFFFFF);
+    shape(ShapeRectangle, 1134, 4200, 9639, 2600, 1, RGBValue(250, 210, 60), 1, RGBValue(255, 236, 140));
+    picture(pics + "sky.jpg", 1700, 1600, 8505, 2300);
+    text(QStringLiteral("오늘의 특가"), QStringLiteral("굴림"), 48, true, RGBValue(30, 30, 120), 3000, 4600);
+    text(QStringLiteral("9,900원"), QStringLiteral("굴림"), 96, true, RGBValue(210, 20, 20), 2600, 7600);
+    text(QStringLiteral("신선식품"), QStringLiteral("평붓"), 40, false, RGBValue(20, 110, 40), 1600, 6900, true);
+    picture(pics + "sale.gif", 7600, 11600, 2400, 2400);
+    text(QStringLiteral("1인 2개 한정 · 재고 소진 시 마감"), QStringLiteral("굴림체"), 18, false, 0, 1900, 14700);
+    {
+        const int n = d.loadElement(ObjectKind::Line);
+        LineElement& l = d.lin그리기[n];
+        l.BorderStyle = 1;
+        l.BorderColor = RGBValue(200, 20, 20);
+        l.BorderWidth = 2;
+        l.X1 = 1700, l.Y1 = 10900, l.X2 = 10200, l.Y2 = 10900, l.Visible = true;
+        d.growTable(ObjectKind::Line, n);
+        d.gLineBase[n] = {2, 1700, 10900, 10200, 10900};
+        d.appendToList(ObjectKind::Line, n);
+    }
+    shape(ShapeCircle, 1800, 11500, 2600, 2600, 2, RGBValue(200, 20, 20), 1, RGBValue(255, 255, 255));
+    text(QStringLiteral("할인"), QStringLiteral("굴림"), 36, true, RGBValue(200, 20, 20), 2420, 12380);
+    return serializeDocument(d, home);
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc < 2) return 2;
@@ -238,5 +317,7 @@ int main(int argc, char** argv) {
     QFile font(QStringLiteral("/usr/share/fonts/truetype/nanum/NanumPen.ttf"));
     if (font.open(QIODevice::ReadOnly))
         ok &= writeIfChanged(cursors + "NanumPen.ttf", font.readAll());
+    zep::installFontSubstitutions();
+    ok &= writeIfChanged(home.filePath(QStringLiteral("WORK/sale-sign.zep")), sampleSign(home.absolutePath()));
     return ok ? 0 : 1;
 }

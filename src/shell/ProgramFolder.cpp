@@ -27,7 +27,7 @@ QString findProgramFolder(const QString& envValue, const QStringList& recordFile
 
 QStringList installRecordFiles() {
     return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/zephyra/home",
-            QStringLiteral("/etc/zephyra/home")};
+            QStringLiteral("/etc/zephyra/home"), QStringLiteral("/usr/local/etc/zephyra/home")};
 }
 
 void FontRegistry::registerFolder(const QString& programFolder) {
