@@ -224,7 +224,8 @@ QByteArray sampleSign(const QString& home) {
     Document d;
     d.gZoom = 100;
     ApplyPageSize(d, 210, 297);
-    d.gMarginLeft = d.gMarginTop = d.gMarginRight = d.gMarginBottom = 737.1f;
+    // Whole-twip margins (13 mm), as the reader keeps them.
+    d.gMarginLeft = d.gMarginTop = d.gMarginRight = d.gMarginBottom = 737;
     auto shape = [&](int code, float l, float t, float w, float h, int border, ColourValue line, int back,
                      ColourValue fill) {
         const int n = d.loadElement(ObjectKind::Shape);

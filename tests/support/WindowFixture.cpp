@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QTest>
 
 namespace zep::test {
 
@@ -28,6 +29,8 @@ WindowFixture::WindowFixture() {
     };
     w->resize(1000, 800);
     w->show();
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get())) qWarning("main window did not become active");
     w->firstActivation();
 }
 

@@ -11,6 +11,7 @@ Splash::Splash(std::function<void()> startWork, std::function<void()> openMain, 
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), startWork_(std::move(startWork)),
       openMain_(std::move(openMain)) {
     setObjectName(QStringLiteral("frmLOGO"));
+    setWindowTitle(QStringLiteral("Zephyra"));
     setFixedSize(501, 392); // 7515 x 5880 twips
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect g = s->geometry();
