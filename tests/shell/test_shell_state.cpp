@@ -71,3 +71,23 @@ TEST(ProgramFolder, FontsOfTheFolderAreRegisteredAndWithdrawn) {
     none.registerFolder(tmp.filePath("nowhere"));
     EXPECT_EQ(none.registeredCount(), 0);
 }
+
+#include "shell/widgets/Prompt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+TEST(Prompt, YesNoWithSecondDefaultAnswersNoOnEnter) {
+    QString defaultText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        defaultText = box->defaultButton()->text();
+        box->defaultButton()->click();
+    });
+    const int a = showPrompt(nullptr, {"종료", "프로그램을 종료하시겠습니까?", IconQuestion, ButtonsYesNo, DefaultSecond});
+    EXPECT_EQ(a, AnswerNo);
+    EXPECT_EQ(defaultText, "아니요(&N)");
+}
