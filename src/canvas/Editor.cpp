@@ -982,8 +982,9 @@ PressTarget Editor::targetAt(QPointF pt) const {
         if (!doc.exists(e)) continue;
         const bool vis = kind == ObjectKind::Text ? doc.txt그리기[e.index].Visible : doc.img그리기[e.index].Visible;
         if (!vis) continue;
-        const QRectF b = doc.bounds(e);
-        if (pt.x() >= b.left() && pt.x() < b.right() && pt.y() >= b.top() && pt.y() < b.bottom())
+        // The same edges as selection, or a press on the last pixel column would
+        // select the object through the page without dragging it.
+        if (elementHit(doc, e, static_cast<float>(pt.x()), static_cast<float>(pt.y()), kTwipsPerPixel))
             return {kind == ObjectKind::Text ? PressTarget::Text : PressTarget::Picture, e.index, Grip::NWSE0};
     }
     return {};
