@@ -505,6 +505,16 @@ void Editor::drawShapeRelease() {
     selectNew(ObjectKind::Shape, n);
 }
 
+ElementRef Editor::beingDrawn() const {
+    if (!mvDrawing) return {};
+    const ObjectKind kind = activeTool == ToolLine ? ObjectKind::Line
+                            : activeTool >= ToolRectangle && activeTool <= ToolOval ? ObjectKind::Shape
+                                                                                    : ObjectKind::None;
+    const int n = doc.count(kind);
+    if (kind == ObjectKind::None || n < 1 || doc.listPosition(kind, n) != 0) return {};
+    return {kind, n};
+}
+
 // ---------------------------------------------------------------- page handlers
 
 void Editor::openObjectMenu(bool isText, int k) {
