@@ -781,14 +781,14 @@ void Editor::pictureDoubleClick(int k) {
     // Replacing the picture comes with the picture commands.
 }
 
-void Editor::keyPress(int keyCode, int shift) {
+bool Editor::keyPress(int keyCode, int shift) {
     if (keyCode == 112) {
         if (host_) host_->showHelp();
-        return;
+        return true;
     }
-    if ((shift != ShiftNone && shift != ShiftShift) || activeTool != ToolSelect) return;
-    if (keyCode < 37 || keyCode > 40) return;
-    if (!doc.exists(gSelObject) || trimmed(gSelName).isEmpty()) return;
+    if ((shift != ShiftNone && shift != ShiftShift) || activeTool != ToolSelect) return false;
+    if (keyCode < 37 || keyCode > 40) return false;
+    if (!doc.exists(gSelObject) || trimmed(gSelName).isEmpty()) return false;
     const float d = static_cast<float>(shift == ShiftNone ? kTwipsPerMm : kTwipsPerMm / 10);
     const float dx = keyCode == 37 ? -d : keyCode == 39 ? d : 0;
     const float dy = keyCode == 38 ? -d : keyCode == 40 ? d : 0;
@@ -832,9 +832,10 @@ void Editor::keyPress(int keyCode, int shift) {
         doc.gShapeBase[k].Top = static_cast<float>(s.Top / z);
         break;
     }
-    case ObjectKind::None: return;
+    case ObjectKind::None: return false;
     }
     mf객체선택(gSelName);
+    return true;
 }
 
 // ---------------------------------------------------------------- resize grips

@@ -161,7 +161,8 @@ public:
     void pageDoubleClick();
     void textDoubleClick(int k);
     void pictureDoubleClick(int k);
-    void keyPress(int keyCode, int shift);
+    // Returns whether the key did something (help, or the selection moved).
+    bool keyPress(int keyCode, int shift);
 
     // Resize grips.
     void BeginResize(Grip g);

@@ -1,6 +1,8 @@
 #include "canvas/WindowDriver.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using namespace zep;
@@ -138,6 +140,20 @@ TEST(Keys, EveryKindMovesAndOtherToolsIgnoreArrows) {
     w.clickTool(ToolLine);
     QTest::keyClick(w.page(), Qt::Key_Up);
     EXPECT_NEAR(w.doc().txt그리기[1].Top, 4443.3, 0.001);
+}
+
+// In the zoom box the arrow moves the selection once and the caret as well.
+TEST(Keys, ZoomBoxKeepsItsCaret) {
+    WindowDriver w(100);
+    w.addPicture(1500, 1500, 900, 900);
+    w.click(1800, 1800);
+    QLineEdit* box = w.win->zoomBox()->lineEdit();
+    box->setFocus();
+    box->setCursorPosition(2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    EXPECT_EQ(box->cursorPosition(), 1);
+    EXPECT_NEAR(w.doc().img그리기[1].Left, 1443.3, 0.001);
+    EXPECT_EQ(w.doc().gZoom, 100);
 }
 
 TEST(DoubleClick, OnATextOpensTheDialogOnIt) {
