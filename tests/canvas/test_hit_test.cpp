@@ -76,7 +76,7 @@ TEST(HitTest, BoxesIncludeTheirRightAndBottomEdge) {
 TEST(HitTestWindow, FrontMostUnderThePointerIsSelected) {
     WindowDriver w(100);
     const int pic = w.addPicture(1500, 1500, 1500, 1500);
-    const int shp = w.addShape(2400, 2400, 1500, 1500);
+    const int shp = w.addShape(2400, 2400, 1500, 1500, ShapeOval);
     w.addLine(1500, 4500, 4500, 4500);
     struct Case {
         double x, y;
@@ -85,7 +85,7 @@ TEST(HitTestWindow, FrontMostUnderThePointerIsSelected) {
     const Case cases[] = {
         {1800, 1800, {ObjectKind::Picture, pic}},
         {2700, 2700, {ObjectKind::Shape, shp}}, // the shape lies over the picture
-        {3900, 3900, {ObjectKind::Shape, shp}}, // its right and bottom edge
+        {3900, 3900, {ObjectKind::Shape, shp}}, // the corner of the oval's box
         {3000, 1500, {ObjectKind::Picture, pic}}, // the picture's top-right corner
         {3000, 4515, {ObjectKind::Line, 1}},
         {3000, 4530, {}},

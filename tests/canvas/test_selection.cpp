@@ -80,14 +80,22 @@ TEST(Selection, EmptyNameChangesNothing) {
     EXPECT_EQ(visibleGrips(w.ed()), 8);
 }
 
-// Status labels show the 100 % values, whatever the zoom.
+// Status labels show the 100 % values, whatever the zoom, rounded half to even.
 TEST(Selection, StatusShowsRecordValuesAtHalfZoom) {
-    WindowDriver w(50);
-    w.addPicture(1440, 720, 2880, 1440);
-    EXPECT_FLOAT_EQ(w.doc().img그리기[1].Left, 720);
-    w.click(1200, 600);
-    EXPECT_EQ(w.ed().lbl좌표[0], "1440, 720");
-    EXPECT_EQ(w.ed().lbl좌표[1], "2880 x 1440");
+    const struct {
+        float l, t, w, h;
+        const char *at, *size;
+    } cases[] = {{1440, 720, 2880, 1440, "1440, 720", "2880 x 1440"},
+                 {1442.5f, 721.5f, 2880.5f, 1441.5f, "1442, 722", "2880 x 1442"}};
+    for (const auto& c : cases) {
+        WindowDriver w(50);
+        w.addPicture(c.l, c.t, c.w, c.h);
+        EXPECT_FLOAT_EQ(w.doc().img그리기[1].Left, c.l / 2);
+        w.click(1200, 600);
+        ASSERT_EQ(w.ed().gSelName, kPictureName);
+        EXPECT_EQ(w.ed().lbl좌표[0], c.at);
+        EXPECT_EQ(w.ed().lbl좌표[1], c.size);
+    }
 }
 
 // A line's width follows the zoom rule again once it is deselected.

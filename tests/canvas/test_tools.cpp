@@ -103,16 +103,16 @@ TEST(LineTool, ShiftSnapsToTheLongerAxis) {
 
 TEST(ShapeTools, DraggedFromAnyCornerWithTheColoursOfTheStrip) {
     const struct {
-        int tool, code;
+        int tool, code, zoom;
         double x0, y0, x1, y1;
     } cases[] = {
-        {ToolRectangle, ShapeRectangle, 3000, 3000, 1500, 2250}, // up-left
-        {ToolCircle, ShapeCircle, 1500, 3000, 3000, 2250},       // up-right
-        {ToolOval, ShapeOval, 3000, 2250, 1500, 3000},           // down-left
-        {ToolRectangle, ShapeRectangle, 1500, 2250, 3000, 3000}, // down-right
+        {ToolRectangle, ShapeRectangle, 100, 3000, 3000, 1500, 2250}, // up-left
+        {ToolCircle, ShapeCircle, 100, 1500, 3000, 3000, 2250},       // up-right
+        {ToolOval, ShapeOval, 100, 3000, 2250, 1500, 3000},           // down-left
+        {ToolRectangle, ShapeRectangle, 50, 1500, 2250, 3000, 3000},  // down-right
     };
     for (const auto& c : cases) {
-        WindowDriver w(100);
+        WindowDriver w(c.zoom);
         w.ed().foreColour = 0x0000FF;
         w.ed().backColour = 0x00FF00;
         w.clickTool(c.tool);
@@ -127,7 +127,10 @@ TEST(ShapeTools, DraggedFromAnyCornerWithTheColoursOfTheStrip) {
         EXPECT_EQ(s.BorderColor, 0x0000FFu);
         EXPECT_EQ(s.BorderStyle, 1);
         EXPECT_EQ(d.mvObjectCount(), 1);
-        EXPECT_FLOAT_EQ(d.gShapeBase[1].Width, 1500);
+        const double r = 100.0 / c.zoom;
+        EXPECT_EQ(QRectF(d.gShapeBase[1].Left, d.gShapeBase[1].Top, d.gShapeBase[1].Width, d.gShapeBase[1].Height),
+                  QRectF(1500 * r, 2250 * r, 1500 * r, 750 * r))
+            << c.tool;
         EXPECT_EQ(w.ed().gSelName, kShapeName);
         EXPECT_EQ(w.checkedTool(), ToolSelect);
     }
