@@ -505,6 +505,16 @@ void Editor::drawShapeRelease() {
     selectNew(ObjectKind::Shape, n);
 }
 
+ElementRef Editor::beingDrawn() const {
+    if (!mvDrawing) return {};
+    const ObjectKind kind = activeTool == ToolLine ? ObjectKind::Line
+                            : activeTool >= ToolRectangle && activeTool <= ToolOval ? ObjectKind::Shape
+                                                                                    : ObjectKind::None;
+    const int n = doc.count(kind);
+    if (kind == ObjectKind::None || n < 1 || doc.listPosition(kind, n) != 0) return {};
+    return {kind, n};
+}
+
 // ---------------------------------------------------------------- page handlers
 
 void Editor::openObjectMenu(bool isText, int k) {
@@ -771,14 +781,14 @@ void Editor::pictureDoubleClick(int k) {
     // Replacing the picture comes with the picture commands.
 }
 
-void Editor::keyPress(int keyCode, int shift) {
+bool Editor::keyPress(int keyCode, int shift) {
     if (keyCode == 112) {
         if (host_) host_->showHelp();
-        return;
+        return true;
     }
-    if ((shift != ShiftNone && shift != ShiftShift) || activeTool != ToolSelect) return;
-    if (keyCode < 37 || keyCode > 40) return;
-    if (!doc.exists(gSelObject) || trimmed(gSelName).isEmpty()) return;
+    if ((shift != ShiftNone && shift != ShiftShift) || activeTool != ToolSelect) return false;
+    if (keyCode < 37 || keyCode > 40) return false;
+    if (!doc.exists(gSelObject) || trimmed(gSelName).isEmpty()) return false;
     const float d = static_cast<float>(shift == ShiftNone ? kTwipsPerMm : kTwipsPerMm / 10);
     const float dx = keyCode == 37 ? -d : keyCode == 39 ? d : 0;
     const float dy = keyCode == 38 ? -d : keyCode == 40 ? d : 0;
@@ -822,9 +832,10 @@ void Editor::keyPress(int keyCode, int shift) {
         doc.gShapeBase[k].Top = static_cast<float>(s.Top / z);
         break;
     }
-    case ObjectKind::None: return;
+    case ObjectKind::None: return false;
     }
     mf객체선택(gSelName);
+    return true;
 }
 
 // ---------------------------------------------------------------- resize grips
@@ -982,8 +993,9 @@ PressTarget Editor::targetAt(QPointF pt) const {
         if (!doc.exists(e)) continue;
         const bool vis = kind == ObjectKind::Text ? doc.txt그리기[e.index].Visible : doc.img그리기[e.index].Visible;
         if (!vis) continue;
-        const QRectF b = doc.bounds(e);
-        if (pt.x() >= b.left() && pt.x() < b.right() && pt.y() >= b.top() && pt.y() < b.bottom())
+        // The same edges as selection, or a press on the last pixel column would
+        // select the object through the page without dragging it.
+        if (elementHit(doc, e, static_cast<float>(pt.x()), static_cast<float>(pt.y()), kTwipsPerPixel))
             return {kind == ObjectKind::Text ? PressTarget::Text : PressTarget::Picture, e.index, Grip::NWSE0};
     }
     return {};

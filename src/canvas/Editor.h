@@ -161,7 +161,8 @@ public:
     void pageDoubleClick();
     void textDoubleClick(int k);
     void pictureDoubleClick(int k);
-    void keyPress(int keyCode, int shift);
+    // Returns whether the key did something (help, or the selection moved).
+    bool keyPress(int keyCode, int shift);
 
     // Resize grips.
     void BeginResize(Grip g);
@@ -185,6 +186,10 @@ public:
 
     // Creation helpers shared by tools, paste and tests.
     int createText(float x, float y); // runs the text dialog; returns the index or -1
+
+    // The line or shape being dragged out with a drawing tool: not in the
+    // object list until the release, so the page draws it on its own.
+    ElementRef beingDrawn() const;
 
     // The current pointer shape name for the page (for the window).
     int pagePointer() const { return mvMousePointer; }

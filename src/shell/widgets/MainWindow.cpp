@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -420,8 +421,12 @@ bool MainWindow::eventFilter(QObject* o, QEvent* e) {
         default: break;
         }
         if (code && o->isWidgetType() && static_cast<QWidget*>(o)->window() == this) {
-            editor.keyPress(code, shiftStateCode(k->modifiers()));
-            if (code == 112) return true;
+            const bool done = editor.keyPress(code, shiftStateCode(k->modifiers()));
+            // An ignored key goes on to the parents, which pass through this
+            // filter again (moving once more) and scroll the view: stop it here,
+            // except in a text field, which takes the key itself.
+            if (done && (code == 112 || !(qobject_cast<QLineEdit*>(o) || qobject_cast<QComboBox*>(o))))
+                return true;
         }
     }
     return QMainWindow::eventFilter(o, e);

@@ -63,6 +63,7 @@ void PageSurface::paintEvent(QPaintEvent* ev) {
     o.clip = QRectF(exposed.x() * kTpp / z, exposed.y() * kTpp / z, exposed.width() * kTpp / z,
                     exposed.height() * kTpp / z);
     renderPage(p, doc, o);
+    if (const ElementRef e = editor_.beingDrawn(); !e.isNone()) renderObject(p, doc, e, o);
     p.restore();
 
     // Selection marks above everything, in on-page twips.
