@@ -605,7 +605,6 @@ void Editor::pageRelease(float x, float y, int button) {
     if (!mvDragging) return;
     doc.mv내용수정 = true;
     mvDragging = false;
-    const double z = doc.z();
     const int k = gSelIndex;
     if (doc.exists(gSelObject) && gSelObject.kind == ObjectKind::Line) {
         LineElement& l = doc.lin그리기[k];
@@ -614,21 +613,12 @@ void Editor::pageRelease(float x, float y, int button) {
         l.X2 = o.X2;
         l.Y1 = o.Y1;
         l.Y2 = o.Y2;
-        LineBase& b = doc.gLineBase[k];
-        b.X1 = static_cast<float>(l.X1 / z);
-        b.X2 = static_cast<float>(l.X2 / z);
-        b.Y1 = static_cast<float>(l.Y1 / z);
-        b.Y2 = static_cast<float>(l.Y2 / z);
+        storeLine(k);
         l.Visible = true;
         ShowSizeGrips(kLineName);
     } else if (doc.exists(gSelObject) && gSelObject.kind == ObjectKind::Shape) {
-        ShapeElement& s = doc.shp그리기[k];
-        s.Left = marks.lin테두리[0].X1;
-        s.Top = marks.lin테두리[0].Y1;
-        ShapeBase& b = doc.gShapeBase[k];
-        b.Left = static_cast<float>(s.Left / z);
-        b.Top = static_cast<float>(s.Top / z);
-        s.Visible = true;
+        moveTo(gSelObject, marks.lin테두리[0].X1, marks.lin테두리[0].Y1); // size unchanged
+        doc.setVisible(gSelObject, true);
         ShowSizeGrips(kShapeName);
     }
     notifyPage();
@@ -660,33 +650,13 @@ void Editor::textPress(int k, float x, float y, int button, int shift) {
 
 void Editor::textMove(int k, float x, float y, int shift) {
     const TextElement& L = doc.txt그리기[k];
-    if (mvDragging && trimmed(gSelName) == kTextName) {
-        const float dx = x - mvGrabX, dy = y - mvGrabY;
-        const TextElement& S = doc.txt그리기[gSelIndex];
-        setOutlineRect(S.Left + dx, S.Top + dy, S.Left + S.Width + dx, S.Top + S.Height + dy);
-        notifyPage();
-        return;
-    }
-    pageMove(L.Left + x, L.Top + y, shift);
+    if (!dragOutline(ObjectKind::Text, x, y)) pageMove(L.Left + x, L.Top + y, shift);
 }
 
 void Editor::textRelease(int k, float x, float y, int button) {
     const TextElement& L = doc.txt그리기[k];
-    if (mvDragging && trimmed(gSelName) == kTextName) {
-        doc.mv내용수정 = true;
-        mvDragging = false;
-        const double z = doc.z();
-        TextElement& S = doc.txt그리기[gSelIndex];
-        S.Left = marks.lin테두리[0].X1;
-        S.Top = marks.lin테두리[0].Y1;
-        TextBase& b = doc.gTextBase[gSelIndex];
-        b.Left = static_cast<float>(S.Left / z);
-        b.Top = static_cast<float>(S.Top / z);
-        S.Visible = true;
-        notifyPage();
-        return;
-    }
-    pageRelease(L.Left + x, L.Top + y, button);
+    // Text objects have no grips; only the outline stays.
+    if (!finishObjectMove(ObjectKind::Text)) pageRelease(L.Left + x, L.Top + y, button);
 }
 
 void Editor::picturePress(int k, float x, float y, int button, int shift) {
@@ -719,33 +689,64 @@ void Editor::picturePress(int k, float x, float y, int button, int shift) {
 
 void Editor::pictureMove(int k, float x, float y, int shift) {
     const PictureElement& P = doc.img그리기[k];
-    if (mvDragging && trimmed(gSelName) == kPictureName) {
-        const float dx = x - mvGrabX, dy = y - mvGrabY;
-        const PictureElement& S = doc.img그리기[gSelIndex];
-        setOutlineRect(S.Left + dx, S.Top + dy, S.Left + S.Width + dx, S.Top + S.Height + dy);
-        notifyPage();
-        return;
-    }
-    pageMove(P.Left + x, P.Top + y, shift);
+    if (!dragOutline(ObjectKind::Picture, x, y)) pageMove(P.Left + x, P.Top + y, shift);
 }
 
 void Editor::pictureRelease(int k, float x, float y, int button) {
     const PictureElement& P = doc.img그리기[k];
-    if (mvDragging && trimmed(gSelName) == kPictureName) {
-        doc.mv내용수정 = true;
-        mvDragging = false;
-        const double z = doc.z();
-        PictureElement& S = doc.img그리기[gSelIndex];
-        S.Left = marks.lin테두리[0].X1;
-        S.Top = marks.lin테두리[0].Y1;
-        ImageBase& b = doc.gImageBase[gSelIndex];
-        b.Left = static_cast<float>(S.Left / z);
-        b.Top = static_cast<float>(S.Top / z);
-        S.Visible = true;
-        ShowSizeGrips(kPictureName);
-        return;
+    if (finishObjectMove(ObjectKind::Picture)) ShowSizeGrips(kPictureName);
+    else pageRelease(P.Left + x, P.Top + y, button);
+}
+
+bool Editor::dragOutline(ObjectKind kind, float x, float y) {
+    if (!mvDragging || trimmed(gSelName) != kindName(kind) || !doc.exists(gSelObject)) return false;
+    const float dx = x - mvGrabX, dy = y - mvGrabY;
+    const QRectF b = doc.bounds(gSelObject);
+    const float L = static_cast<float>(b.left()), T = static_cast<float>(b.top());
+    setOutlineRect(L + dx, T + dy, L + static_cast<float>(b.width()) + dx, T + static_cast<float>(b.height()) + dy);
+    notifyPage();
+    return true;
+}
+
+bool Editor::finishObjectMove(ObjectKind kind) {
+    if (!mvDragging || trimmed(gSelName) != kindName(kind) || !doc.exists(gSelObject)) return false;
+    doc.mv내용수정 = true;
+    mvDragging = false;
+    moveTo(gSelObject, marks.lin테두리[0].X1, marks.lin테두리[0].Y1);
+    doc.setVisible(gSelObject, true);
+    notifyPage();
+    return true;
+}
+
+void Editor::storeLine(int k) {
+    const double z = doc.z();
+    const LineElement& l = doc.lin그리기[k];
+    LineBase& b = doc.gLineBase[k];
+    b.X1 = static_cast<float>(l.X1 / z);
+    b.X2 = static_cast<float>(l.X2 / z);
+    b.Y1 = static_cast<float>(l.Y1 / z);
+    b.Y2 = static_cast<float>(l.Y2 / z);
+}
+
+void Editor::moveTo(const ElementRef& e, float left, float top) {
+    const double z = doc.z();
+    const float l100 = static_cast<float>(left / z), t100 = static_cast<float>(top / z);
+    switch (e.kind) {
+    case ObjectKind::Text:
+        doc.txt그리기[e.index].Left = left, doc.txt그리기[e.index].Top = top;
+        doc.gTextBase[e.index].Left = l100, doc.gTextBase[e.index].Top = t100;
+        break;
+    case ObjectKind::Picture:
+        doc.img그리기[e.index].Left = left, doc.img그리기[e.index].Top = top;
+        doc.gImageBase[e.index].Left = l100, doc.gImageBase[e.index].Top = t100;
+        break;
+    case ObjectKind::Shape:
+        doc.shp그리기[e.index].Left = left, doc.shp그리기[e.index].Top = top;
+        doc.gShapeBase[e.index].Left = l100, doc.gShapeBase[e.index].Top = t100;
+        break;
+    case ObjectKind::Line:
+    case ObjectKind::None: break;
     }
-    pageRelease(P.Left + x, P.Top + y, button);
 }
 
 void Editor::pageDoubleClick() {
@@ -792,47 +793,16 @@ bool Editor::keyPress(int keyCode, int shift) {
     const float d = static_cast<float>(shift == ShiftNone ? kTwipsPerMm : kTwipsPerMm / 10);
     const float dx = keyCode == 37 ? -d : keyCode == 39 ? d : 0;
     const float dy = keyCode == 38 ? -d : keyCode == 40 ? d : 0;
-    const double z = doc.z();
-    const int k = gSelIndex;
-    switch (gSelObject.kind) {
-    case ObjectKind::Line: {
-        LineElement& l = doc.lin그리기[k];
+    if (gSelObject.kind == ObjectKind::Line) {
+        LineElement& l = doc.lin그리기[gSelIndex];
         l.Y1 += dy;
         l.Y2 += dy;
         l.X1 += dx;
         l.X2 += dx;
-        LineBase& b = doc.gLineBase[k];
-        b.X1 = static_cast<float>(l.X1 / z);
-        b.X2 = static_cast<float>(l.X2 / z);
-        b.Y1 = static_cast<float>(l.Y1 / z);
-        b.Y2 = static_cast<float>(l.Y2 / z);
-        break;
-    }
-    case ObjectKind::Text: {
-        TextElement& t = doc.txt그리기[k];
-        t.Left += dx;
-        t.Top += dy;
-        doc.gTextBase[k].Left = static_cast<float>(t.Left / z);
-        doc.gTextBase[k].Top = static_cast<float>(t.Top / z);
-        break;
-    }
-    case ObjectKind::Picture: {
-        PictureElement& p = doc.img그리기[k];
-        p.Left += dx;
-        p.Top += dy;
-        doc.gImageBase[k].Left = static_cast<float>(p.Left / z);
-        doc.gImageBase[k].Top = static_cast<float>(p.Top / z);
-        break;
-    }
-    case ObjectKind::Shape: {
-        ShapeElement& s = doc.shp그리기[k];
-        s.Left += dx;
-        s.Top += dy;
-        doc.gShapeBase[k].Left = static_cast<float>(s.Left / z);
-        doc.gShapeBase[k].Top = static_cast<float>(s.Top / z);
-        break;
-    }
-    case ObjectKind::None: return false;
+        storeLine(gSelIndex);
+    } else {
+        const QRectF b = doc.bounds(gSelObject);
+        moveTo(gSelObject, static_cast<float>(b.left()) + dx, static_cast<float>(b.top()) + dy);
     }
     mf객체선택(gSelName);
     return true;
@@ -846,15 +816,7 @@ void Editor::BeginResize(Grip g) {
     mvGrabX = 0;
     mvGrabY = 0;
     for (auto& m : marks.grips) m.Visible = false;
-    if (doc.exists(gSelObject)) {
-        switch (gSelObject.kind) {
-        case ObjectKind::Text: doc.txt그리기[gSelIndex].Visible = false; break;
-        case ObjectKind::Picture: doc.img그리기[gSelIndex].Visible = false; break;
-        case ObjectKind::Shape: doc.shp그리기[gSelIndex].Visible = false; break;
-        case ObjectKind::Line: doc.lin그리기[gSelIndex].Visible = false; break;
-        case ObjectKind::None: break;
-        }
-    }
+    doc.setVisible(gSelObject, false);
     notifyPage();
 }
 
@@ -929,11 +891,7 @@ void Editor::EndResize() {
             l.X2 = o[0].X2;
             l.Y1 = o[0].Y1;
             l.Y2 = o[0].Y2;
-            LineBase& rec = doc.gLineBase[k];
-            rec.X1 = static_cast<float>(l.X1 / z);
-            rec.X2 = static_cast<float>(l.X2 / z);
-            rec.Y1 = static_cast<float>(l.Y1 / z);
-            rec.Y2 = static_cast<float>(l.Y2 / z);
+            storeLine(k);
             break;
         }
         case ObjectKind::Picture: {
@@ -964,15 +922,7 @@ void Editor::EndResize() {
         }
     }
     ShowSizeGrips(gSelName);
-    if (doc.exists(gSelObject)) {
-        switch (gSelObject.kind) {
-        case ObjectKind::Text: doc.txt그리기[k].Visible = true; break;
-        case ObjectKind::Picture: doc.img그리기[k].Visible = true; break;
-        case ObjectKind::Shape: doc.shp그리기[k].Visible = true; break;
-        case ObjectKind::Line: doc.lin그리기[k].Visible = true; break;
-        case ObjectKind::None: break;
-        }
-    }
+    doc.setVisible(gSelObject, true);
     notifyPage();
 }
 

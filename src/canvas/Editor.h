@@ -215,6 +215,12 @@ private:
     void openObjectMenu(bool isText, int k);
     void openBackgroundMenu();
     void refuseCreation();
+    bool dragOutline(ObjectKind kind, float x, float y);
+    bool finishObjectMove(ObjectKind kind);
+    // Left and Top of a text, picture or shape, and its record at 100 %.
+    void moveTo(const ElementRef& e, float left, float top);
+    // A line's record from its end points at the zoom.
+    void storeLine(int k);
     void status();
     void pressToolSelect();
 };

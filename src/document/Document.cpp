@@ -155,6 +155,29 @@ bool Document::exists(const ElementRef& e) const {
     return e.kind != ObjectKind::None && e.index >= 1 && e.index <= count(e.kind);
 }
 
+bool Document::isVisible(const ElementRef& e) const {
+    if (!exists(e)) return false;
+    switch (e.kind) {
+    case ObjectKind::Text: return txt그리기[e.index].Visible;
+    case ObjectKind::Picture: return img그리기[e.index].Visible;
+    case ObjectKind::Shape: return shp그리기[e.index].Visible;
+    case ObjectKind::Line: return lin그리기[e.index].Visible;
+    case ObjectKind::None: break;
+    }
+    return false;
+}
+
+void Document::setVisible(const ElementRef& e, bool visible) {
+    if (!exists(e)) return;
+    switch (e.kind) {
+    case ObjectKind::Text: txt그리기[e.index].Visible = visible; break;
+    case ObjectKind::Picture: img그리기[e.index].Visible = visible; break;
+    case ObjectKind::Shape: shp그리기[e.index].Visible = visible; break;
+    case ObjectKind::Line: lin그리기[e.index].Visible = visible; break;
+    case ObjectKind::None: break;
+    }
+}
+
 QRectF Document::bounds(const ElementRef& e) const {
     if (!exists(e)) return {};
     switch (e.kind) {

@@ -80,6 +80,10 @@ public:
 
     bool exists(const ElementRef& e) const;
 
+    // An element's Visible flag; false for an element that does not exist.
+    bool isVisible(const ElementRef& e) const;
+    void setVisible(const ElementRef& e, bool visible);
+
     // On-page bounds of an element (for lines, the box of the end points).
     QRectF bounds(const ElementRef& e) const;
 

@@ -109,17 +109,6 @@ void drawPicture(QPainter& p, const Document& doc, int i) {
     e.picture.draw(p, QRectF(e.Left / z, e.Top / z, e.Width / z, e.Height / z));
 }
 
-bool visible(const Document& doc, const ElementRef& e) {
-    switch (e.kind) {
-    case ObjectKind::Text: return doc.txt그리기[e.index].Visible;
-    case ObjectKind::Picture: return doc.img그리기[e.index].Visible;
-    case ObjectKind::Shape: return doc.shp그리기[e.index].Visible;
-    case ObjectKind::Line: return doc.lin그리기[e.index].Visible;
-    case ObjectKind::None: break;
-    }
-    return false;
-}
-
 } // namespace
 
 void renderObject(QPainter& p, const Document& doc, const ElementRef& e, const RenderOptions& o) {
@@ -153,7 +142,7 @@ void renderPage(QPainter& p, const Document& doc, const RenderOptions& o) {
     const QRectF clip = o.clip;
     for (int k = 1; k <= doc.mvObjectCount(); ++k) {
         const ElementRef e = doc.elementOf(k);
-        if (e.isNone() || !visible(doc, e)) continue;
+        if (e.isNone() || !doc.isVisible(e)) continue;
         if (!clip.isNull()) {
             const QRectF b = doc.bounds(e);
             const QRectF page(b.x() / z, b.y() / z, b.width() / z, b.height() / z);
