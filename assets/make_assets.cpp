@@ -226,8 +226,8 @@ QByteArray sampleSign(const QString& home) {
     ApplyPageSize(d, 210, 297);
     // Whole-twip margins (13 mm), as the reader keeps them.
     d.gMarginLeft = d.gMarginTop = d.gMarginRight = d.gMarginBottom = 737;
-    auto shape = [&](int code, float l, float t, float w, float h, int border, ColourValue line, int back,
-                     ColourValue fill) {
+    auto shape = [&](int code, float l, float t, float w, float h, int border, ColourValue line,
+                     int back, ColourValue fill) {
         const int n = d.loadElement(ObjectKind::Shape);
         ShapeElement& s = d.shp그리기[n];
         s.Shape = code;
@@ -241,8 +241,8 @@ QByteArray sampleSign(const QString& home) {
         d.gShapeBase[n] = {static_cast<std::int16_t>(border), l, t, w, h};
         d.appendToList(ObjectKind::Shape, n);
     };
-    auto text = [&](const QString& caption, const QString& font, float size, bool bold, ColourValue colour,
-                    float l, float t, bool vertical = false) {
+    auto text = [&](const QString& caption, const QString& font, float size, bool bold,
+                    ColourValue colour, float l, float t, bool vertical = false) {
         const int n = d.loadElement(ObjectKind::Text);
         TextElement& e = d.txt그리기[n];
         e.Caption = caption;
@@ -252,8 +252,10 @@ QByteArray sampleSign(const QString& home) {
         e.FontBold = bold;
         e.ForeColor = colour;
         e.Left = l, e.Top = t, e.Visible = true;
-        if (vertical) MakeVerticalText(e);
-        else autoSizeText(e);
+        if (vertical)
+            MakeVerticalText(e);
+        else
+            autoSizeText(e);
         d.growTable(ObjectKind::Text, n);
         d.gTextBase[n] = {size, l, t};
         d.appendToList(ObjectKind::Text, n);
@@ -270,13 +272,18 @@ QByteArray sampleSign(const QString& home) {
     };
     const QString pics = home + QStringLiteral("/이미지/");
     shape(ShapeRoundedRectangle, 1134, 1134, 9639, 14572, 4, RGBValue(200, 20, 20), 0, 0xFFFFFF);
-    shape(ShapeRectangle, 1134, 4200, 9639, 2600, 1, RGBValue(250, 210, 60), 1, RGBValue(255, 236, 140));
+    shape(ShapeRectangle, 1134, 4200, 9639, 2600, 1, RGBValue(250, 210, 60), 1,
+          RGBValue(255, 236, 140));
     picture(pics + "sky.jpg", 1700, 1600, 8505, 2300);
-    text(QStringLiteral("오늘의 특가"), QStringLiteral("굴림"), 48, true, RGBValue(30, 30, 120), 3000, 4600);
-    text(QStringLiteral("9,900원"), QStringLiteral("굴림"), 96, true, RGBValue(210, 20, 20), 2600, 7600);
-    text(QStringLiteral("신선식품"), QStringLiteral("평붓"), 40, false, RGBValue(20, 110, 40), 1600, 6900, true);
+    text(QStringLiteral("오늘의 특가"), QStringLiteral("굴림"), 48, true, RGBValue(30, 30, 120),
+         3000, 4600);
+    text(QStringLiteral("9,900원"), QStringLiteral("굴림"), 96, true, RGBValue(210, 20, 20), 2600,
+         7600);
+    text(QStringLiteral("신선식품"), QStringLiteral("평붓"), 40, false, RGBValue(20, 110, 40), 1600,
+         6900, true);
     picture(pics + "sale.gif", 7600, 11600, 2400, 2400);
-    text(QStringLiteral("1인 2개 한정 · 재고 소진 시 마감"), QStringLiteral("굴림체"), 18, false, 0, 1900, 14700);
+    text(QStringLiteral("1인 2개 한정 · 재고 소진 시 마감"), QStringLiteral("굴림체"), 18, false, 0,
+         1900, 14700);
     {
         const int n = d.loadElement(ObjectKind::Line);
         LineElement& l = d.lin그리기[n];
@@ -288,8 +295,10 @@ QByteArray sampleSign(const QString& home) {
         d.gLineBase[n] = {2, 1700, 10900, 10200, 10900};
         d.appendToList(ObjectKind::Line, n);
     }
-    shape(ShapeCircle, 1800, 11500, 2600, 2600, 2, RGBValue(200, 20, 20), 1, RGBValue(255, 255, 255));
-    text(QStringLiteral("할인"), QStringLiteral("굴림"), 36, true, RGBValue(200, 20, 20), 2420, 12380);
+    shape(ShapeCircle, 1800, 11500, 2600, 2600, 2, RGBValue(200, 20, 20), 1,
+          RGBValue(255, 255, 255));
+    text(QStringLiteral("할인"), QStringLiteral("굴림"), 36, true, RGBValue(200, 20, 20), 2420,
+         12380);
     return serializeDocument(d, home);
 }
 
@@ -319,6 +328,7 @@ int main(int argc, char** argv) {
     if (font.open(QIODevice::ReadOnly))
         ok &= writeIfChanged(cursors + "NanumPen.ttf", font.readAll());
     zep::installFontSubstitutions();
-    ok &= writeIfChanged(home.filePath(QStringLiteral("WORK/sale-sign.zep")), sampleSign(home.absolutePath()));
+    ok &= writeIfChanged(home.filePath(QStringLiteral("WORK/sale-sign.zep")),
+                         sampleSign(home.absolutePath()));
     return ok ? 0 : 1;
 }

@@ -17,12 +17,14 @@ namespace {
 constexpr float kPixel = static_cast<float>(kTwipsPerPixel);
 constexpr float kHalfGrip = static_cast<float>(kGripSize / 2);
 
-QString trimmed(const QString& s) { return s.trimmed(); }
+QString trimmed(const QString& s) {
+    return s.trimmed();
+}
 } // namespace
 
 bool isCheckTool(int tool) {
-    return tool == ToolSelect || tool == ToolBackground || tool == ToolPicture || tool == ToolText ||
-           (tool >= ToolLine && tool <= ToolOval);
+    return tool == ToolSelect || tool == ToolBackground || tool == ToolPicture ||
+           tool == ToolText || (tool >= ToolLine && tool <= ToolOval);
 }
 
 Editor::Editor(EditorHost* host) : host_(host) {}
@@ -37,9 +39,10 @@ void Editor::status() {
 
 void Editor::refuseCreation() {
     if (host_)
-        host_->showMessage(QStringLiteral("Zephyra"),
-                           QStringLiteral("객체를 더 만들 수 없습니다. 한 문서에는 %1개까지 둘 수 있습니다.")
-                               .arg(kMaxObjects));
+        host_->showMessage(
+            QStringLiteral("Zephyra"),
+            QStringLiteral("객체를 더 만들 수 없습니다. 한 문서에는 %1개까지 둘 수 있습니다.")
+                .arg(kMaxObjects));
 }
 
 // ---------------------------------------------------------------- document
@@ -69,8 +72,10 @@ void Editor::ApplyZoom(int zoom) {
 }
 
 void Editor::setZoomTo75() {
-    if (leadingNumber(zoomBoxText) == 75) zoomBoxEdited(zoomBoxText);
-    else setZoomBoxText(QStringLiteral("75"));
+    if (leadingNumber(zoomBoxText) == 75)
+        zoomBoxEdited(zoomBoxText);
+    else
+        setZoomBoxText(QStringLiteral("75"));
 }
 
 void Editor::setZoomBoxText(const QString& text) {
@@ -153,13 +158,15 @@ void Editor::mf객체선택(const QString& ActiveObjectName) {
         ShowSizeGrips(n);
         break;
     }
-    case ObjectKind::None: break;
+    case ObjectKind::None:
+        break;
     }
     if (!trimmed(gSelName).isEmpty()) {
         if (kind == ObjectKind::Line) {
             const LineElement& l = doc.lin그리기[i];
             lbl좌표[0] = wholeText(l.X1 / z) + ", " + wholeText(l.Y1 / z);
-            lbl좌표[1] = wholeText(std::fabs(l.X2 - l.X1) / z) + " x " + wholeText(std::fabs(l.Y2 - l.Y1) / z);
+            lbl좌표[1] = wholeText(std::fabs(l.X2 - l.X1) / z) + " x " +
+                         wholeText(std::fabs(l.Y2 - l.Y1) / z);
         } else {
             const QRectF b = doc.bounds(gSelObject);
             lbl좌표[0] = wholeText(b.left() / z) + ", " + wholeText(b.top() / z);
@@ -205,7 +212,8 @@ void Editor::Deselect() {
     const double z = doc.z();
     const int k = gSelIndex;
     const QString n = trimmed(gSelName);
-    if (n == kLineName && k >= 1 && k <= doc.count(ObjectKind::Line) && k < static_cast<int>(doc.gLineBase.size())) {
+    if (n == kLineName && k >= 1 && k <= doc.count(ObjectKind::Line) &&
+        k < static_cast<int>(doc.gLineBase.size())) {
         LineElement& l = doc.lin그리기[k];
         const LineBase& b = doc.gLineBase[k];
         l.BorderWidth = ScaledBorderWidth(z, b.BorderWidth);
@@ -255,12 +263,17 @@ void Editor::mnu지우기_Click() {
 // ---------------------------------------------------------------- tools
 
 void Editor::ApplyToolPointer(int tool) {
-    if (tool == ToolSelect) mvMousePointer = PointerArrow;
-    else if (tool == ToolBackground || tool == ToolPicture || (tool >= ToolLine && tool <= ToolOval))
+    if (tool == ToolSelect)
+        mvMousePointer = PointerArrow;
+    else if (tool == ToolBackground || tool == ToolPicture ||
+             (tool >= ToolLine && tool <= ToolOval))
         mvMousePointer = PointerCross;
-    else if (tool == ToolText) mvMousePointer = PointerText;
-    for (int i = 1; i <= doc.count(ObjectKind::Text); ++i) doc.txt그리기[i].MousePointer = mvMousePointer;
-    for (int i = 1; i <= doc.count(ObjectKind::Picture); ++i) doc.img그리기[i].MousePointer = mvMousePointer;
+    else if (tool == ToolText)
+        mvMousePointer = PointerText;
+    for (int i = 1; i <= doc.count(ObjectKind::Text); ++i)
+        doc.txt그리기[i].MousePointer = mvMousePointer;
+    for (int i = 1; i <= doc.count(ObjectKind::Picture); ++i)
+        doc.img그리기[i].MousePointer = mvMousePointer;
     if (host_) host_->toolChanged();
 }
 
@@ -286,7 +299,9 @@ void Editor::toolButtonClicked(int tool) {
     }
 }
 
-void Editor::ensureFontNames() { fillFontNames(module); }
+void Editor::ensureFontNames() {
+    fillFontNames(module);
+}
 
 int Editor::createText(float x, float y) {
     const int n = doc.loadElement(ObjectKind::Text);
@@ -328,8 +343,9 @@ int Editor::createText(float x, float y) {
 
 void Editor::insertPictureOrBackground(int tool) {
     mvPictureName.clear();
-    const QString start = (tool == ToolBackground && !doc.mvBackPicturePath.trimmed().isEmpty()) ? doc.mvBackPicturePath
-                                                                                 : mvPictureFolder;
+    const QString start = (tool == ToolBackground && !doc.mvBackPicturePath.trimmed().isEmpty())
+                              ? doc.mvBackPicturePath
+                              : mvPictureFolder;
     if (host_) mvPictureName = host_->runPictureChooser(start);
     if (!mvPictureName.trimmed().isEmpty()) {
         QString error;
@@ -337,8 +353,9 @@ void Editor::insertPictureOrBackground(int tool) {
         if (pic.isNull()) {
             // Nothing is added and the tool stays down, as after any failed step.
             if (host_)
-                host_->showMessage(QStringLiteral("그림"),
-                                   QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(mvPictureName, error));
+                host_->showMessage(
+                    QStringLiteral("그림"),
+                    QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(mvPictureName, error));
             return;
         }
         doc.mv내용수정 = true; // the chooser's choice marks the document changed
@@ -374,8 +391,9 @@ void Editor::insertPictureOrBackground(int tool) {
             p.Visible = true;
             doc.appendToList(ObjectKind::Picture, n);
             doc.growTable(ObjectKind::Picture, n);
-            doc.gImageBase[n] = {mvPictureName, static_cast<float>(p.Left / z), static_cast<float>(p.Top / z),
-                                 static_cast<float>(p.Width / z), static_cast<float>(p.Height / z)};
+            doc.gImageBase[n] = {mvPictureName, static_cast<float>(p.Left / z),
+                                 static_cast<float>(p.Top / z), static_cast<float>(p.Width / z),
+                                 static_cast<float>(p.Height / z)};
             selectNew(ObjectKind::Picture, n);
         } else {
             doc.img배경 = pic;
@@ -464,7 +482,9 @@ void Editor::drawShapePress(float x, float y) {
     s.BorderColor = foreColour;
     s.BackStyle = 1;
     s.BackColor = backColour;
-    s.Shape = activeTool == ToolCircle ? ShapeCircle : activeTool == ToolOval ? ShapeOval : ShapeRectangle;
+    s.Shape = activeTool == ToolCircle ? ShapeCircle
+              : activeTool == ToolOval ? ShapeOval
+                                       : ShapeRectangle;
     s.Left = x;
     s.Top = y;
     s.Width = s.Height = 0;
@@ -508,8 +528,9 @@ void Editor::drawShapeRelease() {
 ElementRef Editor::beingDrawn() const {
     if (!mvDrawing) return {};
     const ObjectKind kind = activeTool == ToolLine ? ObjectKind::Line
-                            : activeTool >= ToolRectangle && activeTool <= ToolOval ? ObjectKind::Shape
-                                                                                    : ObjectKind::None;
+                            : activeTool >= ToolRectangle && activeTool <= ToolOval
+                                ? ObjectKind::Shape
+                                : ObjectKind::None;
     const int n = doc.count(kind);
     if (kind == ObjectKind::None || n < 1 || doc.listPosition(kind, n) != 0) return {};
     return {kind, n};
@@ -561,14 +582,17 @@ void Editor::pagePress(float x, float y, int button, int shift) {
             marks.lin테두리[0].Visible = true;
         } else if (n == kShapeName && doc.exists(gSelObject)) {
             doc.shp그리기[gSelIndex].Visible = false;
-            for (auto& o : marks.lin테두리) o.Visible = true;
+            for (auto& o : marks.lin테두리)
+                o.Visible = true;
         }
         notifyPage();
         return;
     }
     if (button == ButtonRight) {
-        if (n == kLineName || n == kShapeName) openObjectMenu(false, gSelIndex);
-        else openBackgroundMenu();
+        if (n == kLineName || n == kShapeName)
+            openObjectMenu(false, gSelIndex);
+        else
+            openBackgroundMenu();
     }
 }
 
@@ -577,8 +601,10 @@ void Editor::pageMove(float x, float y, int shift) {
     lbl좌표[0] = wholeText(x / z) + ", " + wholeText(y / z);
     status();
     if (mvDrawing) {
-        if (activeTool == ToolLine) drawLineMove(x, y, shift);
-        else if (activeTool >= ToolRectangle && activeTool <= ToolOval) drawShapeMove(x, y);
+        if (activeTool == ToolLine)
+            drawLineMove(x, y, shift);
+        else if (activeTool >= ToolRectangle && activeTool <= ToolOval)
+            drawShapeMove(x, y);
         return;
     }
     if (!mvDragging || !doc.exists(gSelObject)) return;
@@ -588,7 +614,8 @@ void Editor::pageMove(float x, float y, int shift) {
         marks.lin테두리[0] = {l.X1 + dx, l.Y1 + dy, l.X2 + dx, l.Y2 + dy, true};
     } else if (gSelObject.kind == ObjectKind::Shape) {
         const ShapeElement& s = doc.shp그리기[gSelIndex];
-        setOutlineRect(s.Left + dx, s.Top + dy, s.Left + s.Width - kPixel + dx, s.Top + s.Height - kPixel + dy);
+        setOutlineRect(s.Left + dx, s.Top + dy, s.Left + s.Width - kPixel + dx,
+                       s.Top + s.Height - kPixel + dy);
     }
     notifyPage();
 }
@@ -672,7 +699,8 @@ void Editor::picturePress(int k, float x, float y, int button, int shift) {
                 mvGrabY = y;
                 doc.img그리기[gSelIndex].Visible = false;
                 HideSelectionMarks();
-                for (auto& o : marks.lin테두리) o.Visible = true;
+                for (auto& o : marks.lin테두리)
+                    o.Visible = true;
                 notifyPage();
             } else if (button == ButtonRight) {
                 ContextMenuState st;
@@ -694,8 +722,10 @@ void Editor::pictureMove(int k, float x, float y, int shift) {
 
 void Editor::pictureRelease(int k, float x, float y, int button) {
     const PictureElement& P = doc.img그리기[k];
-    if (finishObjectMove(ObjectKind::Picture)) ShowSizeGrips(kPictureName);
-    else pageRelease(P.Left + x, P.Top + y, button);
+    if (finishObjectMove(ObjectKind::Picture))
+        ShowSizeGrips(kPictureName);
+    else
+        pageRelease(P.Left + x, P.Top + y, button);
 }
 
 bool Editor::dragOutline(ObjectKind kind, float x, float y) {
@@ -703,7 +733,8 @@ bool Editor::dragOutline(ObjectKind kind, float x, float y) {
     const float dx = x - mvGrabX, dy = y - mvGrabY;
     const QRectF b = doc.bounds(gSelObject);
     const float L = static_cast<float>(b.left()), T = static_cast<float>(b.top());
-    setOutlineRect(L + dx, T + dy, L + static_cast<float>(b.width()) + dx, T + static_cast<float>(b.height()) + dy);
+    setOutlineRect(L + dx, T + dy, L + static_cast<float>(b.width()) + dx,
+                   T + static_cast<float>(b.height()) + dy);
     notifyPage();
     return true;
 }
@@ -745,7 +776,8 @@ void Editor::moveTo(const ElementRef& e, float left, float top) {
         doc.gShapeBase[e.index].Left = l100, doc.gShapeBase[e.index].Top = t100;
         break;
     case ObjectKind::Line:
-    case ObjectKind::None: break;
+    case ObjectKind::None:
+        break;
     }
 }
 
@@ -755,8 +787,10 @@ void Editor::pageDoubleClick() {
     if (n == kLineName || n == kShapeName) {
         HideSelectionMarks();
         if (host_) {
-            if (n == kLineName) host_->runLineDialog(*this, gSelIndex);
-            else host_->runShapeDialog(*this, gSelIndex);
+            if (n == kLineName)
+                host_->runLineDialog(*this, gSelIndex);
+            else
+                host_->runShapeDialog(*this, gSelIndex);
         }
         mf객체선택(gSelName);
     }
@@ -769,7 +803,8 @@ void Editor::textDoubleClick(int k) {
     if (host_) host_->runTextDialog(*this, k, false);
     // The dialog may have deleted the object (an empty text).
     if (trimmed(gSelName) == kTextName && doc.exists(gSelObject)) {
-        doc.gTextBase[gSelIndex].FontSize = static_cast<float>(leadingNumber(doc.txt그리기[gSelIndex].Tag));
+        doc.gTextBase[gSelIndex].FontSize =
+            static_cast<float>(leadingNumber(doc.txt그리기[gSelIndex].Tag));
         mf객체선택(kTextName);
     }
     notifyPage();
@@ -815,7 +850,8 @@ void Editor::BeginResize(Grip g) {
     resizeGrip = g;
     mvGrabX = 0;
     mvGrabY = 0;
-    for (auto& m : marks.grips) m.Visible = false;
+    for (auto& m : marks.grips)
+        m.Visible = false;
     doc.setVisible(gSelObject, false);
     notifyPage();
 }
@@ -845,14 +881,38 @@ void Editor::gripMove(Grip g, float x, float y) {
     const bool leftOk = !(newLeft >= R - kPixel), rightOk = !(newRight <= L + kPixel);
     bool top = false, bottom = false, left = false, right = false, ok = false;
     switch (g) {
-    case Grip::NS0: top = true; ok = topOk; break;
-    case Grip::NS1: bottom = true; ok = bottomOk; break;
-    case Grip::WE0: left = true; ok = leftOk; break;
-    case Grip::WE1: right = true; ok = rightOk; break;
-    case Grip::NWSE0: top = left = true; ok = topOk && leftOk; break;
-    case Grip::NWSE1: bottom = right = true; ok = bottomOk && rightOk; break;
-    case Grip::NESW0: left = bottom = true; ok = leftOk && bottomOk; break;
-    case Grip::NESW1: right = top = true; ok = rightOk && topOk; break;
+    case Grip::NS0:
+        top = true;
+        ok = topOk;
+        break;
+    case Grip::NS1:
+        bottom = true;
+        ok = bottomOk;
+        break;
+    case Grip::WE0:
+        left = true;
+        ok = leftOk;
+        break;
+    case Grip::WE1:
+        right = true;
+        ok = rightOk;
+        break;
+    case Grip::NWSE0:
+        top = left = true;
+        ok = topOk && leftOk;
+        break;
+    case Grip::NWSE1:
+        bottom = right = true;
+        ok = bottomOk && rightOk;
+        break;
+    case Grip::NESW0:
+        left = bottom = true;
+        ok = leftOk && bottomOk;
+        break;
+    case Grip::NESW1:
+        right = top = true;
+        ok = rightOk && topOk;
+        break;
     }
     if (ok) {
         if (top) {
@@ -872,7 +932,8 @@ void Editor::gripMove(Grip g, float x, float y) {
             o[0].X2 = o[2].X2 = newRight;
         }
     }
-    for (auto& line : o) line.Visible = true;
+    for (auto& line : o)
+        line.Visible = true;
     notifyPage();
 }
 
@@ -918,7 +979,8 @@ void Editor::EndResize() {
             doc.gShapeBase[k].Height = static_cast<float>(s.Height / z);
             break;
         }
-        default: break;
+        default:
+            break;
         }
     }
     ShowSizeGrips(gSelName);
@@ -941,12 +1003,15 @@ PressTarget Editor::targetAt(QPointF pt) const {
         if (kind != ObjectKind::Text && kind != ObjectKind::Picture) continue;
         const ElementRef e{kind, r.Index};
         if (!doc.exists(e)) continue;
-        const bool vis = kind == ObjectKind::Text ? doc.txt그리기[e.index].Visible : doc.img그리기[e.index].Visible;
+        const bool vis = kind == ObjectKind::Text ? doc.txt그리기[e.index].Visible
+                                                  : doc.img그리기[e.index].Visible;
         if (!vis) continue;
         // The same edges as selection, or a press on the last pixel column would
         // select the object through the page without dragging it.
-        if (elementHit(doc, e, static_cast<float>(pt.x()), static_cast<float>(pt.y()), kTwipsPerPixel))
-            return {kind == ObjectKind::Text ? PressTarget::Text : PressTarget::Picture, e.index, Grip::NWSE0};
+        if (elementHit(doc, e, static_cast<float>(pt.x()), static_cast<float>(pt.y()),
+                       kTwipsPerPixel))
+            return {kind == ObjectKind::Text ? PressTarget::Text : PressTarget::Picture, e.index,
+                    Grip::NWSE0};
     }
     return {};
 }
@@ -973,7 +1038,9 @@ void Editor::pointerPress(QPointF pt, int button, int shift) {
         picturePress(capture_.index, x - p.Left, y - p.Top, button, shift);
         break;
     }
-    case PressTarget::Page: pagePress(x, y, button, shift); break;
+    case PressTarget::Page:
+        pagePress(x, y, button, shift);
+        break;
     }
 }
 
@@ -982,7 +1049,8 @@ void Editor::pointerMove(QPointF pt, int shift) {
     if (!captured_) return pageMove(x, y, shift);
     switch (capture_.kind) {
     case PressTarget::GripTarget:
-        gripMove(capture_.grip, static_cast<float>(x - gripOrigin_.x()), static_cast<float>(y - gripOrigin_.y()));
+        gripMove(capture_.grip, static_cast<float>(x - gripOrigin_.x()),
+                 static_cast<float>(y - gripOrigin_.y()));
         break;
     case PressTarget::Text:
         if (doc.exists({ObjectKind::Text, capture_.index})) {
@@ -996,7 +1064,9 @@ void Editor::pointerMove(QPointF pt, int shift) {
             pictureMove(capture_.index, x - p.Left, y - p.Top, shift);
         }
         break;
-    case PressTarget::Page: pageMove(x, y, shift); break;
+    case PressTarget::Page:
+        pageMove(x, y, shift);
+        break;
     }
 }
 
@@ -1005,7 +1075,9 @@ void Editor::pointerRelease(QPointF pt, int button) {
     captured_ = false;
     const float x = static_cast<float>(pt.x()), y = static_cast<float>(pt.y());
     switch (capture_.kind) {
-    case PressTarget::GripTarget: EndResize(); break;
+    case PressTarget::GripTarget:
+        EndResize();
+        break;
     case PressTarget::Text:
         if (doc.exists({ObjectKind::Text, capture_.index})) {
             const TextElement& t = doc.txt그리기[capture_.index];
@@ -1018,15 +1090,20 @@ void Editor::pointerRelease(QPointF pt, int button) {
             pictureRelease(capture_.index, x - p.Left, y - p.Top, button);
         }
         break;
-    case PressTarget::Page: pageRelease(x, y, button); break;
+    case PressTarget::Page:
+        pageRelease(x, y, button);
+        break;
     }
 }
 
 void Editor::pointerDoubleClick(QPointF pt) {
     const PressTarget t = targetAt(pt);
-    if (t.kind == PressTarget::Text) textDoubleClick(t.index);
-    else if (t.kind == PressTarget::Picture) pictureDoubleClick(t.index);
-    else if (t.kind == PressTarget::Page) pageDoubleClick();
+    if (t.kind == PressTarget::Text)
+        textDoubleClick(t.index);
+    else if (t.kind == PressTarget::Picture)
+        pictureDoubleClick(t.index);
+    else if (t.kind == PressTarget::Page)
+        pageDoubleClick();
 }
 
 } // namespace zep

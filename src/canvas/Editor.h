@@ -44,17 +44,19 @@ public:
     virtual void showHelp() {}
     // A message in the program's voice (title, text), OK only.
     virtual void showMessage(const QString& title, const QString& text) = 0;
-    virtual QString openFileDialog(const QString& title, const QString& folder, const QString& name) = 0;
-    virtual QString saveFileDialog(const QString& title, const QString& folder, const QString& name) = 0;
+    virtual QString openFileDialog(const QString& title, const QString& folder,
+                                   const QString& name) = 0;
+    virtual QString saveFileDialog(const QString& title, const QString& folder,
+                                   const QString& name) = 0;
     virtual void setBusy(bool) {}
 
     // Notifications for repainting.
-    virtual void pageChanged() {}      // objects, marks or background drawn anew
-    virtual void layoutChanged() {}    // surface size, rulers, scroll area
-    virtual void statusChanged() {}    // lbl좌표
+    virtual void pageChanged() {}   // objects, marks or background drawn anew
+    virtual void layoutChanged() {} // surface size, rulers, scroll area
+    virtual void statusChanged() {} // lbl좌표
     virtual void titleChanged() {}
-    virtual void toolChanged() {}      // palette state, pointer
-    virtual void zoomBoxChanged() {}   // the zoom box's text was set by the program
+    virtual void toolChanged() {}    // palette state, pointer
+    virtual void zoomBoxChanged() {} // the zoom box's text was set by the program
     virtual void pasteStateChanged() {}
 };
 
@@ -131,10 +133,10 @@ public:
     void setZoomTo75(); // as New and Open do
 
     // Zoom box and buttons.
-    void zoomBoxEdited(const QString& text);     // the change handler
-    void zoomListChosen(const QString& text);    // a list item was chosen
-    void zoomButtonClicked(int button);          // 0 in, 1 out
-    void setZoomBoxText(const QString& text);    // program sets the text
+    void zoomBoxEdited(const QString& text);  // the change handler
+    void zoomListChosen(const QString& text); // a list item was chosen
+    void zoomButtonClicked(int button);       // 0 in, 1 out
+    void setZoomBoxText(const QString& text); // program sets the text
 
     // Selection routines.
     void mf객체찾기(float X좌표, float Y좌표);

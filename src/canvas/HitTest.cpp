@@ -42,8 +42,10 @@ bool elementHit(const Document& doc, const ElementRef& e, float X, float Y, doub
         const auto& s = doc.shp그리기[e.index];
         return rectHit(s.Left, s.Top, s.Width, s.Height, X, Y);
     }
-    case ObjectKind::Line: return lineHit(doc.lin그리기[e.index], X, Y, doc.gZoom, pixel);
-    case ObjectKind::None: break;
+    case ObjectKind::Line:
+        return lineHit(doc.lin그리기[e.index], X, Y, doc.gZoom, pixel);
+    case ObjectKind::None:
+        break;
     }
     return false;
 }

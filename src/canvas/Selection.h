@@ -26,8 +26,10 @@ struct SelectionMarks {
     GripMark& grip(Grip g) { return grips[static_cast<int>(g)]; }
     const GripMark& grip(Grip g) const { return grips[static_cast<int>(g)]; }
     void hideAll() {
-        for (auto& l : lin테두리) l.Visible = false;
-        for (auto& g : grips) g.Visible = false;
+        for (auto& l : lin테두리)
+            l.Visible = false;
+        for (auto& g : grips)
+            g.Visible = false;
     }
 };
 

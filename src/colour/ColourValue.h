@@ -24,13 +24,17 @@ inline RGBBytes SplitRGB(std::int64_t colour) {
             static_cast<std::uint8_t>(floorDiv(colour, 65536) & 255)};
 }
 
-inline ColourValue RGBValue(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+inline ColourValue RGBValue(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
 
 inline QColor toQColor(ColourValue c) {
     const RGBBytes b = SplitRGB(c);
     return QColor(b.red, b.green, b.blue);
 }
 
-inline ColourValue fromQColor(const QColor& c) { return RGBValue(c.red(), c.green(), c.blue()); }
+inline ColourValue fromQColor(const QColor& c) {
+    return RGBValue(c.red(), c.green(), c.blue());
+}
 
 } // namespace zep

@@ -17,7 +17,8 @@ ColourValue PickScreenColorAt(QPoint pos, QImage* scratch) {
     const QImage px = screen->grabWindow(0, local.x(), local.y(), 1, 1).toImage();
     if (!px.isNull() && px.width() >= 1 && px.height() >= 1) return fromQColor(px.pixelColor(0, 0));
     if (scratch && !scratch->isNull()) {
-        const QPixmap block = screen->grabWindow(0, local.x(), local.y(), scratch->width(), scratch->height());
+        const QPixmap block =
+            screen->grabWindow(0, local.x(), local.y(), scratch->width(), scratch->height());
         QPainter p(scratch);
         p.drawPixmap(0, 0, block);
         p.end();
@@ -26,6 +27,8 @@ ColourValue PickScreenColorAt(QPoint pos, QImage* scratch) {
     return 0;
 }
 
-ColourValue PickScreenColor(QImage* scratch) { return PickScreenColorAt(QCursor::pos(), scratch); }
+ColourValue PickScreenColor(QImage* scratch) {
+    return PickScreenColorAt(QCursor::pos(), scratch);
+}
 
 } // namespace zep

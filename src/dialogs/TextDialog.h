@@ -20,7 +20,7 @@ class Editor;
 
 class TextDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit TextDialog(Editor& editor, QWidget* parent = nullptr);
 
     bool mvNewObject = false;
@@ -34,15 +34,15 @@ class TextDialog : public QDialog {
     // from the first show; callable earlier.
     void prepare();
 
-  public slots:
+public slots:
     void confirm();         // 확인
     void reject() override; // 취소, the close box and Escape
 
-  protected:
+protected:
     void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
 
-  private:
+private:
     Editor& editor_;
     TextChoice choice_;
     bool prepared_ = false;

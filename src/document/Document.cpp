@@ -16,16 +16,23 @@ ObjectKind kindFromName(const QString& name) {
 
 QString kindName(ObjectKind kind) {
     switch (kind) {
-    case ObjectKind::Text: return kTextName;
-    case ObjectKind::Picture: return kPictureName;
-    case ObjectKind::Shape: return kShapeName;
-    case ObjectKind::Line: return kLineName;
-    case ObjectKind::None: break;
+    case ObjectKind::Text:
+        return kTextName;
+    case ObjectKind::Picture:
+        return kPictureName;
+    case ObjectKind::Shape:
+        return kShapeName;
+    case ObjectKind::Line:
+        return kLineName;
+    case ObjectKind::None:
+        break;
     }
     return {};
 }
 
-Document::Document() { clear(); }
+Document::Document() {
+    clear();
+}
 
 void Document::clear() {
     mvObjects.assign(1, ObjectRef{});
@@ -48,11 +55,16 @@ void Document::clear() {
 
 int Document::count(ObjectKind kind) const {
     switch (kind) {
-    case ObjectKind::Text: return static_cast<int>(txt그리기.size()) - 1;
-    case ObjectKind::Picture: return static_cast<int>(img그리기.size()) - 1;
-    case ObjectKind::Shape: return static_cast<int>(shp그리기.size()) - 1;
-    case ObjectKind::Line: return static_cast<int>(lin그리기.size()) - 1;
-    case ObjectKind::None: break;
+    case ObjectKind::Text:
+        return static_cast<int>(txt그리기.size()) - 1;
+    case ObjectKind::Picture:
+        return static_cast<int>(img그리기.size()) - 1;
+    case ObjectKind::Shape:
+        return static_cast<int>(shp그리기.size()) - 1;
+    case ObjectKind::Line:
+        return static_cast<int>(lin그리기.size()) - 1;
+    case ObjectKind::None:
+        break;
     }
     return 0;
 }
@@ -65,11 +77,20 @@ int Document::loadElement(ObjectKind kind) {
     if (!canCreate(kind)) return -1;
     const int n = count(kind) + 1;
     switch (kind) {
-    case ObjectKind::Text: txt그리기.push_back(txt그리기[0]); break;
-    case ObjectKind::Picture: img그리기.push_back(img그리기[0]); break;
-    case ObjectKind::Shape: shp그리기.push_back(shp그리기[0]); break;
-    case ObjectKind::Line: lin그리기.push_back(lin그리기[0]); break;
-    case ObjectKind::None: return -1;
+    case ObjectKind::Text:
+        txt그리기.push_back(txt그리기[0]);
+        break;
+    case ObjectKind::Picture:
+        img그리기.push_back(img그리기[0]);
+        break;
+    case ObjectKind::Shape:
+        shp그리기.push_back(shp그리기[0]);
+        break;
+    case ObjectKind::Line:
+        lin그리기.push_back(lin그리기[0]);
+        break;
+    case ObjectKind::None:
+        return -1;
     }
     return n;
 }
@@ -77,11 +98,20 @@ int Document::loadElement(ObjectKind kind) {
 void Document::growTable(ObjectKind kind, int n) {
     const size_t need = static_cast<size_t>(n) + 1;
     switch (kind) {
-    case ObjectKind::Text: if (gTextBase.size() < need) gTextBase.resize(need); break;
-    case ObjectKind::Picture: if (gImageBase.size() < need) gImageBase.resize(need); break;
-    case ObjectKind::Shape: if (gShapeBase.size() < need) gShapeBase.resize(need); break;
-    case ObjectKind::Line: if (gLineBase.size() < need) gLineBase.resize(need); break;
-    case ObjectKind::None: break;
+    case ObjectKind::Text:
+        if (gTextBase.size() < need) gTextBase.resize(need);
+        break;
+    case ObjectKind::Picture:
+        if (gImageBase.size() < need) gImageBase.resize(need);
+        break;
+    case ObjectKind::Shape:
+        if (gShapeBase.size() < need) gShapeBase.resize(need);
+        break;
+    case ObjectKind::Line:
+        if (gLineBase.size() < need) gLineBase.resize(need);
+        break;
+    case ObjectKind::None:
+        break;
     }
 }
 
@@ -92,11 +122,20 @@ void Document::appendToList(ObjectKind kind, int n) {
 void Document::unloadLast(ObjectKind kind) {
     if (count(kind) < 1) return;
     switch (kind) {
-    case ObjectKind::Text: txt그리기.pop_back(); break;
-    case ObjectKind::Picture: img그리기.pop_back(); break;
-    case ObjectKind::Shape: shp그리기.pop_back(); break;
-    case ObjectKind::Line: lin그리기.pop_back(); break;
-    case ObjectKind::None: break;
+    case ObjectKind::Text:
+        txt그리기.pop_back();
+        break;
+    case ObjectKind::Picture:
+        img그리기.pop_back();
+        break;
+    case ObjectKind::Shape:
+        shp그리기.pop_back();
+        break;
+    case ObjectKind::Line:
+        lin그리기.pop_back();
+        break;
+    case ObjectKind::None:
+        break;
     }
 }
 
@@ -115,11 +154,24 @@ template <typename T> void eraseTable(std::vector<T>& t, int index) {
 void Document::removeElement(ObjectKind kind, int index) {
     if (index < 1 || index > count(kind)) return;
     switch (kind) {
-    case ObjectKind::Text: eraseShift(txt그리기, index); eraseTable(gTextBase, index); break;
-    case ObjectKind::Picture: eraseShift(img그리기, index); eraseTable(gImageBase, index); break;
-    case ObjectKind::Shape: eraseShift(shp그리기, index); eraseTable(gShapeBase, index); break;
-    case ObjectKind::Line: eraseShift(lin그리기, index); eraseTable(gLineBase, index); break;
-    case ObjectKind::None: return;
+    case ObjectKind::Text:
+        eraseShift(txt그리기, index);
+        eraseTable(gTextBase, index);
+        break;
+    case ObjectKind::Picture:
+        eraseShift(img그리기, index);
+        eraseTable(gImageBase, index);
+        break;
+    case ObjectKind::Shape:
+        eraseShift(shp그리기, index);
+        eraseTable(gShapeBase, index);
+        break;
+    case ObjectKind::Line:
+        eraseShift(lin그리기, index);
+        eraseTable(gLineBase, index);
+        break;
+    case ObjectKind::None:
+        return;
     }
     const QString name = kindName(kind);
     std::vector<ObjectRef> list;
@@ -158,11 +210,16 @@ bool Document::exists(const ElementRef& e) const {
 bool Document::isVisible(const ElementRef& e) const {
     if (!exists(e)) return false;
     switch (e.kind) {
-    case ObjectKind::Text: return txt그리기[e.index].Visible;
-    case ObjectKind::Picture: return img그리기[e.index].Visible;
-    case ObjectKind::Shape: return shp그리기[e.index].Visible;
-    case ObjectKind::Line: return lin그리기[e.index].Visible;
-    case ObjectKind::None: break;
+    case ObjectKind::Text:
+        return txt그리기[e.index].Visible;
+    case ObjectKind::Picture:
+        return img그리기[e.index].Visible;
+    case ObjectKind::Shape:
+        return shp그리기[e.index].Visible;
+    case ObjectKind::Line:
+        return lin그리기[e.index].Visible;
+    case ObjectKind::None:
+        break;
     }
     return false;
 }
@@ -170,11 +227,20 @@ bool Document::isVisible(const ElementRef& e) const {
 void Document::setVisible(const ElementRef& e, bool visible) {
     if (!exists(e)) return;
     switch (e.kind) {
-    case ObjectKind::Text: txt그리기[e.index].Visible = visible; break;
-    case ObjectKind::Picture: img그리기[e.index].Visible = visible; break;
-    case ObjectKind::Shape: shp그리기[e.index].Visible = visible; break;
-    case ObjectKind::Line: lin그리기[e.index].Visible = visible; break;
-    case ObjectKind::None: break;
+    case ObjectKind::Text:
+        txt그리기[e.index].Visible = visible;
+        break;
+    case ObjectKind::Picture:
+        img그리기[e.index].Visible = visible;
+        break;
+    case ObjectKind::Shape:
+        shp그리기[e.index].Visible = visible;
+        break;
+    case ObjectKind::Line:
+        lin그리기[e.index].Visible = visible;
+        break;
+    case ObjectKind::None:
+        break;
     }
 }
 
@@ -198,7 +264,8 @@ QRectF Document::bounds(const ElementRef& e) const {
         return QRectF(QPointF(std::min(l.X1, l.X2), std::min(l.Y1, l.Y2)),
                       QPointF(std::max(l.X1, l.X2), std::max(l.Y1, l.Y2)));
     }
-    case ObjectKind::None: break;
+    case ObjectKind::None:
+        break;
     }
     return {};
 }

@@ -8,7 +8,9 @@
 
 namespace zep {
 
-QString titleFor(const QString& fileName) { return kProductTitle + "[" + fileName + "]"; }
+QString titleFor(const QString& fileName) {
+    return kProductTitle + "[" + fileName + "]";
+}
 
 QString nameFromTitle(const QString& title) {
     const int open = title.indexOf('[');
@@ -26,8 +28,8 @@ struct Busy {
 
 bool FileCommands::confirmDiscard(const QString& title) {
     if (!ed_.doc.mv내용수정) return true;
-    const int a = ed_.module.ask(title, QStringLiteral("내용을 저장하시겠습니까?"), IconQuestion, ButtonsYesNoCancel,
-                                 DefaultFirst);
+    const int a = ed_.module.ask(title, QStringLiteral("내용을 저장하시겠습니까?"), IconQuestion,
+                                 ButtonsYesNoCancel, DefaultFirst);
     if (a == AnswerCancel) return false;
     if (a == AnswerYes) return SaveDocument() && !ed_.doc.mv내용수정;
     return true;
@@ -59,7 +61,8 @@ bool FileCommands::OpenDocument() {
     Busy busy(host_);
     if (!confirmDiscard(QStringLiteral("파일열기"))) return false;
     const QString path = host_.openFileDialog(QStringLiteral("ZEP파일 읽기"),
-                                              ed_.module.gAppPath + QStringLiteral("/WORK"), QStringLiteral("ZEP파일"));
+                                              ed_.module.gAppPath + QStringLiteral("/WORK"),
+                                              QStringLiteral("ZEP파일"));
     if (path.isEmpty()) return false;
     // Only names ending in ZEP (a dot is not required) that exist are taken.
     if (path.right(3).toUpper() != QStringLiteral("ZEP") || !QFileInfo(path).isFile()) return false;
@@ -72,8 +75,9 @@ bool FileCommands::OpenPath(const QString& path) {
     ed_.ResetDocument();
     QString error;
     ReadReport report;
-    const bool ok = ReadDocument(ed_.doc, ed_.module.gAppPath, path, &error, &report,
-                                 [this](const QString& c, double t, double n) { ed_.module.ShowProgress(c, t, n); });
+    const bool ok = ReadDocument(
+        ed_.doc, ed_.module.gAppPath, path, &error, &report,
+        [this](const QString& c, double t, double n) { ed_.module.ShowProgress(c, t, n); });
     if (!ok) {
         // An unreadable file leaves an empty, untitled page rather than a
         // document bound to a file it could overwrite.
@@ -101,10 +105,12 @@ bool FileCommands::OpenPath(const QString& path) {
     }
     QStringList notes;
     if (!report.missingPictures.isEmpty())
-        notes << QStringLiteral("다음 그림 파일을 찾을 수 없습니다. 자리는 그대로 두었으니 파일을 되돌려 놓으면 다시 보입니다:\n") +
+        notes << QStringLiteral("다음 그림 파일을 찾을 수 없습니다. 자리는 그대로 두었으니 파일을 "
+                                "되돌려 놓으면 다시 보입니다:\n") +
                      report.missingPictures.join('\n');
     notes << report.warnings;
-    if (!notes.isEmpty()) host_.showMessage(QStringLiteral("파일열기"), notes.join(QStringLiteral("\n\n")));
+    if (!notes.isEmpty())
+        host_.showMessage(QStringLiteral("파일열기"), notes.join(QStringLiteral("\n\n")));
     return true;
 }
 
@@ -116,8 +122,8 @@ bool FileCommands::SaveDocument() {
 
 bool FileCommands::SaveDocumentAs() {
     Busy busy(host_);
-    QString path = host_.saveFileDialog(QStringLiteral("ZEP파일 저장"), ed_.module.gAppPath + QStringLiteral("/WORK"),
-                                        kUntitled);
+    QString path = host_.saveFileDialog(QStringLiteral("ZEP파일 저장"),
+                                        ed_.module.gAppPath + QStringLiteral("/WORK"), kUntitled);
     if (path.isEmpty()) return false;
     if (path.right(4).toUpper() != QStringLiteral(".ZEP")) path += QStringLiteral(".ZEP");
     if (!write(path)) return false;
@@ -129,8 +135,9 @@ bool FileCommands::SaveDocumentAs() {
 
 bool FileCommands::write(const QString& path) {
     QString error;
-    const bool ok = WriteDocument(ed_.doc, ed_.module.gAppPath, path, &error,
-                                  [this](const QString& c, double t, double n) { ed_.module.ShowProgress(c, t, n); });
+    const bool ok = WriteDocument(
+        ed_.doc, ed_.module.gAppPath, path, &error,
+        [this](const QString& c, double t, double n) { ed_.module.ShowProgress(c, t, n); });
     if (!ok) host_.showMessage(QStringLiteral("저장"), error);
     return ok;
 }

@@ -60,7 +60,8 @@ struct PictureElement {
 
 struct ShapeElement {
     int Shape = ShapeRectangle;
-    int BorderStyle = 1; // 0 none, 1 solid, 2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot, 6 inside solid
+    int BorderStyle =
+        1; // 0 none, 1 solid, 2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot, 6 inside solid
     ColourValue BorderColor = 0;
     int BorderWidth = 1; // pixels at the current zoom
     int BackStyle = 0;   // 0 transparent, 1 opaque

@@ -24,7 +24,7 @@ QByteArray encodeIcon(const QList<IconImage>& images, bool cursor);
 
 // Builds a metafile record by record.
 class WmfWriter {
-  public:
+public:
     // Parameters as 16-bit words in file order (negative values allowed).
     void record(quint16 function, const QVector<int>& words, const QByteArray& tail = {});
     // Bytes appended as they are, for records the helpers cannot express.
@@ -40,7 +40,7 @@ class WmfWriter {
     QByteArray finish(int objects, const QRect& bbox = {}, int unitsPerInch = 1440,
                       bool eof = true) const;
 
-  private:
+private:
     QByteArray records_;
     quint32 maxRecord_ = 3;
 };

@@ -23,8 +23,10 @@ const QPaintDevice* metricsDevice() {
 
 QString trimBlanks(const QString& s) {
     int b = 0, e = s.size();
-    while (b < e && s[b] == ' ') ++b;
-    while (e > b && s[e - 1] == ' ') --e;
+    while (b < e && s[b] == ' ')
+        ++b;
+    while (e > b && s[e - 1] == ' ')
+        --e;
     return s.mid(b, e - b);
 }
 } // namespace
@@ -57,7 +59,8 @@ QSizeF measureCaption(const QString& caption, const QFont& font) {
     const QFontMetricsF fm(font, const_cast<QPaintDevice*>(metricsDevice()));
     const QStringList lines = captionLines(caption);
     double w = 0;
-    for (const QString& l : lines) w = std::max(w, fm.horizontalAdvance(l));
+    for (const QString& l : lines)
+        w = std::max(w, fm.horizontalAdvance(l));
     const double h = fm.height() * lines.size();
     return QSizeF(std::ceil(w) * kTwipsPerPixel, std::ceil(h) * kTwipsPerPixel);
 }

@@ -96,7 +96,7 @@ struct Bytes {
 };
 
 class Cp949 {
-  public:
+public:
     Cp949() : cd_(iconv_open("UTF-8", "CP949")) {}
     ~Cp949() {
         if (ok()) iconv_close(cd_);
@@ -121,7 +121,7 @@ class Cp949 {
         }
     }
 
-  private:
+private:
     bool ok() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     QString decode(const char* p, int len) {
         if (!ok()) return len == 1 && uchar(*p) < 0x80 ? QString(QLatin1Char(*p)) : QString();
@@ -376,7 +376,7 @@ bool WmfPlayer::load(const QByteArray& data, QString* error) {
 // the file's viewport records are ignored since they speak of a device we do
 // not have, and the mapping mode is treated as anisotropic (window to target).
 class WmfPlayback {
-  public:
+public:
     WmfPlayback(const WmfPlayer& wmf, QPainter& p, const QRectF& target)
         : w_(wmf), p_(p), target_(target), base_(p.worldTransform()),
           objects_(size_t(wmf.objectCount_)) {
@@ -394,7 +394,7 @@ class WmfPlayback {
         p_.restore();
     }
 
-  private:
+private:
     struct PenSpec {
         quint16 style = 0;
         qreal width = 0;

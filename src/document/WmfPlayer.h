@@ -16,7 +16,7 @@ class QPainter;
 namespace zep {
 
 class WmfPlayer {
-  public:
+public:
     // True when data starts like a metafile (placeable key or a plausible
     // standard header). Cheap; used to pick the loader.
     static bool looksLikeWmf(const QByteArray& data);
@@ -38,7 +38,7 @@ class WmfPlayer {
     // state is left as it was.
     void play(QPainter& p, const QRectF& target) const;
 
-  private:
+private:
     struct Record {
         quint16 function;
         int offset; // of the parameters in data_

@@ -79,7 +79,7 @@ QString normalisedAppPath(const QString& appPath) {
 }
 
 class Writer {
-  public:
+public:
     Writer(const Document& doc, const QString& appPath) : doc_(doc), appPath_(appPath) {
         // A fresh document has no zoom yet; its values are then the 100 % ones.
         z_ = doc.gZoom > 0 ? doc.z() : 1.0;
@@ -97,7 +97,7 @@ class Writer {
         return out_;
     }
 
-  private:
+private:
     void line(const QString& s) {
         out_ += s;
         out_ += kCrLf;
@@ -230,7 +230,7 @@ void setSingle(float& var, double v) {
 }
 
 class Reader {
-  public:
+public:
     Reader(Document& doc, const QString& appPath, ReadReport* report)
         : doc_(doc), appPath_(appPath), report_(report) {}
 
@@ -266,7 +266,7 @@ class Reader {
         if (report_ && !report_->warnings.contains(w)) report_->warnings << w;
     }
 
-  private:
+private:
     void handleLine(const QString& line) {
         const QString head = trimBlanks(line.left(5));
         if (head == QLatin1String("BEGIN")) {

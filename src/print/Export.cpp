@@ -3,6 +3,7 @@
 #include "document/ZepFile.h"
 #include "print/PageRenderer.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -11,7 +12,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
-#include <QBuffer>
 
 namespace zep {
 
@@ -37,7 +37,8 @@ bool writeAtomically(const QString& out, const QByteArray& bytes, QString* error
 
 } // namespace
 
-ExportResult exportLoaded(const Document& doc, const QString& out, int dpi, const QString& appPath) {
+ExportResult exportLoaded(const Document& doc, const QString& out, int dpi,
+                          const QString& appPath) {
     ExportResult r;
     const QString ext = QFileInfo(out).suffix().toLower();
     if (doc.gPageWidth <= 0 || doc.gPageHeight <= 0) {
@@ -51,7 +52,8 @@ ExportResult exportLoaded(const Document& doc, const QString& out, int dpi, cons
         {
             QPdfWriter pdf(&buf);
             pdf.setResolution(1200);
-            pdf.setPageSize(QPageSize(QSizeF(wIn, hIn), QPageSize::Inch, QString(), QPageSize::ExactMatch));
+            pdf.setPageSize(
+                QPageSize(QSizeF(wIn, hIn), QPageSize::Inch, QString(), QPageSize::ExactMatch));
             pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
             pdf.setTitle(QFileInfo(out).completeBaseName());
             pdf.setCreator(QStringLiteral("Zephyra"));
@@ -107,16 +109,21 @@ ExportResult exportLoaded(const Document& doc, const QString& out, int dpi, cons
         Document copy = doc;
         r.ok = WriteDocument(copy, appPath, out, &r.error);
     } else {
-        r.error = QStringLiteral("알 수 없는 출력 형식입니다: '%1' (.pdf, .png, .svg, .zep 중 하나)").arg(out);
+        r.error =
+            QStringLiteral("알 수 없는 출력 형식입니다: '%1' (.pdf, .png, .svg, .zep 중 하나)")
+                .arg(out);
     }
     return r;
 }
 
-ExportResult exportDocument(const QString& in, const QString& out, int dpi, const QString& appPath) {
+ExportResult exportDocument(const QString& in, const QString& out, int dpi,
+                            const QString& appPath) {
     ExportResult r;
     const QString ext = QFileInfo(out).suffix().toLower();
     if (ext != "pdf" && ext != "png" && ext != "svg" && ext != "zep") {
-        r.error = QStringLiteral("알 수 없는 출력 형식입니다: '%1' (.pdf, .png, .svg, .zep 중 하나)").arg(out);
+        r.error =
+            QStringLiteral("알 수 없는 출력 형식입니다: '%1' (.pdf, .png, .svg, .zep 중 하나)")
+                .arg(out);
         return r;
     }
     if (!QFileInfo(in).isFile()) {

@@ -10,7 +10,7 @@ namespace zep {
 
 struct ExportResult {
     bool ok = false;
-    QString error;       // why it failed, for stderr
+    QString error;        // why it failed, for stderr
     QStringList warnings; // e.g. missing pictures; the rest is still drawn
 };
 

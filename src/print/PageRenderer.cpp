@@ -11,21 +11,32 @@ namespace zep {
 
 Qt::PenStyle penStyleFor(int borderStyle) {
     switch (borderStyle) {
-    case 1: return Qt::SolidLine;
-    case 2: return Qt::DashLine;
-    case 3: return Qt::DotLine;
-    case 4: return Qt::DashDotLine;
-    case 5: return Qt::DashDotDotLine;
-    case 6: return Qt::SolidLine;
-    default: return Qt::NoPen;
+    case 1:
+        return Qt::SolidLine;
+    case 2:
+        return Qt::DashLine;
+    case 3:
+        return Qt::DotLine;
+    case 4:
+        return Qt::DashDotLine;
+    case 5:
+        return Qt::DashDotDotLine;
+    case 6:
+        return Qt::SolidLine;
+    default:
+        return Qt::NoPen;
     }
 }
 
-QStringList textRows(const TextElement& t) { return captionLines(t.Caption); }
+QStringList textRows(const TextElement& t) {
+    return captionLines(t.Caption);
+}
 
 namespace {
 
-double zoomOf(const Document& doc) { return doc.gZoom > 0 ? doc.z() : 1.0; }
+double zoomOf(const Document& doc) {
+    return doc.gZoom > 0 ? doc.z() : 1.0;
+}
 
 QPen borderPen(int style, ColourValue colour, double widthTwips) {
     const Qt::PenStyle ps = penStyleFor(style);
@@ -47,7 +58,8 @@ void drawLine(QPainter& p, const Document& doc, int i, const RenderOptions& o) {
     const LineElement& l = doc.lin그리기[i];
     const double z = zoomOf(doc);
     const int rec = i < static_cast<int>(doc.gLineBase.size()) ? doc.gLineBase[i].BorderWidth : 1;
-    const QPen pen = borderPen(l.BorderStyle, l.BorderColor, penWidth(l.BorderWidth, rec, z, o.screen));
+    const QPen pen =
+        borderPen(l.BorderStyle, l.BorderColor, penWidth(l.BorderWidth, rec, z, o.screen));
     if (pen.style() == Qt::NoPen) return;
     p.setPen(pen);
     p.drawLine(QPointF(l.X1 / z, l.Y1 / z), QPointF(l.X2 / z, l.Y2 / z));
@@ -66,10 +78,18 @@ void drawShape(QPainter& p, const Document& doc, int i, const RenderOptions& o) 
     const double side = std::min(box.width(), box.height());
     const QRectF square(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
     switch (s.Shape) {
-    case ShapeRectangle: p.drawRect(box); break;
-    case ShapeSquare: p.drawRect(square); break;
-    case ShapeOval: p.drawEllipse(box); break;
-    case ShapeCircle: p.drawEllipse(square); break;
+    case ShapeRectangle:
+        p.drawRect(box);
+        break;
+    case ShapeSquare:
+        p.drawRect(square);
+        break;
+    case ShapeOval:
+        p.drawEllipse(box);
+        break;
+    case ShapeCircle:
+        p.drawEllipse(square);
+        break;
     case ShapeRoundedRectangle: {
         const double r = 0.2 * side;
         p.drawRoundedRect(box, r, r);
@@ -80,7 +100,8 @@ void drawShape(QPainter& p, const Document& doc, int i, const RenderOptions& o) 
         p.drawRoundedRect(square, r, r);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     p.setBrush(Qt::NoBrush);
 }
@@ -114,11 +135,20 @@ void drawPicture(QPainter& p, const Document& doc, int i) {
 void renderObject(QPainter& p, const Document& doc, const ElementRef& e, const RenderOptions& o) {
     if (!doc.exists(e)) return;
     switch (e.kind) {
-    case ObjectKind::Line: drawLine(p, doc, e.index, o); break;
-    case ObjectKind::Shape: drawShape(p, doc, e.index, o); break;
-    case ObjectKind::Text: drawText(p, doc, e.index); break;
-    case ObjectKind::Picture: drawPicture(p, doc, e.index); break;
-    case ObjectKind::None: break;
+    case ObjectKind::Line:
+        drawLine(p, doc, e.index, o);
+        break;
+    case ObjectKind::Shape:
+        drawShape(p, doc, e.index, o);
+        break;
+    case ObjectKind::Text:
+        drawText(p, doc, e.index);
+        break;
+    case ObjectKind::Picture:
+        drawPicture(p, doc, e.index);
+        break;
+    case ObjectKind::None:
+        break;
     }
 }
 
@@ -127,8 +157,9 @@ void renderPage(QPainter& p, const Document& doc, const RenderOptions& o) {
     p.setRenderHint(QPainter::Antialiasing, !o.screen);
     p.setRenderHint(QPainter::TextAntialiasing, true);
     p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    const QRectF margin(QPointF(doc.gMarginLeft, doc.gMarginTop),
-                        QPointF(doc.gPageWidth - doc.gMarginRight, doc.gPageHeight - doc.gMarginBottom));
+    const QRectF margin(
+        QPointF(doc.gMarginLeft, doc.gMarginTop),
+        QPointF(doc.gPageWidth - doc.gMarginRight, doc.gPageHeight - doc.gMarginBottom));
     if (o.screen) {
         QPen pen(Qt::black);
         pen.setCosmetic(true);

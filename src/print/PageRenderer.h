@@ -23,7 +23,8 @@ struct RenderOptions {
 void renderPage(QPainter& p, const Document& doc, const RenderOptions& options = {});
 
 // One object, the same way (used by the page and by drag previews).
-void renderObject(QPainter& p, const Document& doc, const ElementRef& e, const RenderOptions& options);
+void renderObject(QPainter& p, const Document& doc, const ElementRef& e,
+                  const RenderOptions& options);
 
 // Pen style for a border style; Qt::NoPen for 0.
 Qt::PenStyle penStyleFor(int borderStyle);

@@ -27,7 +27,8 @@ CommandLine parseCommandLine(const QStringList& args) {
             cl.dpi = args[++i].toInt(&ok);
             if (!ok || cl.dpi < 1 || cl.dpi > 2400) {
                 cl.mode = CommandLine::Invalid;
-                cl.error = QStringLiteral("해상도는 1에서 2400 사이의 정수여야 합니다: %1").arg(args[i]);
+                cl.error =
+                    QStringLiteral("해상도는 1에서 2400 사이의 정수여야 합니다: %1").arg(args[i]);
                 return cl;
             }
             dpiGiven = true;
@@ -81,7 +82,8 @@ QString usageText() {
 
 int runExport(const CommandLine& cl, const QString& appPath) {
     const ExportResult r = exportDocument(cl.file, cl.output, cl.dpi, appPath);
-    for (const QString& w : r.warnings) std::fprintf(stderr, "zephyra: 경고: %s\n", w.toUtf8().constData());
+    for (const QString& w : r.warnings)
+        std::fprintf(stderr, "zephyra: 경고: %s\n", w.toUtf8().constData());
     if (!r.ok) {
         std::fprintf(stderr, "zephyra: %s\n", r.error.toUtf8().constData());
         return 1;

@@ -9,7 +9,7 @@ struct CommandLine {
     QString file;   // the document to open (Edit) or to read (Export)
     QString output; // Export
     int dpi = 96;
-    QString error;  // Invalid
+    QString error; // Invalid
 };
 
 // zephyra [FILE.zep] | zephyra --export OUT IN.zep [--dpi N] | zephyra --help

@@ -6,14 +6,10 @@ namespace zep {
 
 const std::initializer_list<FontAlias>& fontAliases() {
     static const std::initializer_list<FontAlias> aliases = {
-        {"굴림", "NanumGothic"},
-        {"굴림체", "NanumGothicCoding"},
-        {"돋움", "NanumGothic"},
-        {"돋움체", "NanumGothicCoding"},
-        {"바탕", "NanumMyeongjo"},
-        {"바탕체", "NanumMyeongjo"},
-        {"궁서", "Nanum Brush Script"},
-        {"평붓", "Nanum Brush Script"},
+        {"굴림", "NanumGothic"},        {"굴림체", "NanumGothicCoding"},
+        {"돋움", "NanumGothic"},        {"돋움체", "NanumGothicCoding"},
+        {"바탕", "NanumMyeongjo"},      {"바탕체", "NanumMyeongjo"},
+        {"궁서", "Nanum Brush Script"}, {"평붓", "Nanum Brush Script"},
     };
     return aliases;
 }
@@ -21,7 +17,8 @@ const std::initializer_list<FontAlias>& fontAliases() {
 void installFontSubstitutions() {
     for (const auto& a : fontAliases()) {
         const QString win = QString::fromUtf8(a.windowsName);
-        if (QFont::substitutes(win).isEmpty()) QFont::insertSubstitution(win, QString::fromUtf8(a.nanumFamily));
+        if (QFont::substitutes(win).isEmpty())
+            QFont::insertSubstitution(win, QString::fromUtf8(a.nanumFamily));
     }
 }
 
@@ -38,7 +35,8 @@ QStringList installedFontNames() {
     QStringList out;
     const QStringList families = QFontDatabase::families();
     for (const auto& a : fontAliases()) {
-        if (families.contains(QString::fromUtf8(a.nanumFamily))) out << QString::fromUtf8(a.windowsName);
+        if (families.contains(QString::fromUtf8(a.nanumFamily)))
+            out << QString::fromUtf8(a.windowsName);
     }
     for (const QString& f : families) {
         if (!out.contains(f)) out << f;

@@ -7,14 +7,21 @@ namespace zep {
 double leadingNumber(const QString& text) {
     int i = 0;
     const int n = text.size();
-    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    while (i < n && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
     QString num;
     if (i < n && (text[i] == '-' || text[i] == '+')) num += text[i++];
     bool digits = false;
-    while (i < n && text[i].isDigit() && text[i].unicode() < 128) { num += text[i++]; digits = true; }
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+        num += text[i++];
+        digits = true;
+    }
     if (i < n && text[i] == '.') {
         num += text[i++];
-        while (i < n && text[i].isDigit() && text[i].unicode() < 128) { num += text[i++]; digits = true; }
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
+            num += text[i++];
+            digits = true;
+        }
     }
     if (!digits) return 0.0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
@@ -22,7 +29,10 @@ double leadingNumber(const QString& text) {
         QString exp = "e";
         if (j < n && (text[j] == '-' || text[j] == '+')) exp += text[j++];
         bool expDigits = false;
-        while (j < n && text[j].isDigit() && text[j].unicode() < 128) { exp += text[j++]; expDigits = true; }
+        while (j < n && text[j].isDigit() && text[j].unicode() < 128) {
+            exp += text[j++];
+            expDigits = true;
+        }
         if (expDigits) num += exp;
     }
     bool ok = false;

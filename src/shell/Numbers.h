@@ -10,10 +10,14 @@ namespace zep {
 double leadingNumber(const QString& text);
 
 // Round to nearest, ties to even.
-inline double roundHalfEven(double v) { return std::nearbyint(v); }
+inline double roundHalfEven(double v) {
+    return std::nearbyint(v);
+}
 
 // Truncation toward zero.
-inline double fix(double v) { return std::trunc(v); }
+inline double fix(double v) {
+    return std::trunc(v);
+}
 
 // whole(): round to the nearest whole number, halves to the even neighbour,
 // written without leading blanks.

@@ -9,12 +9,14 @@ namespace zep {
 
 namespace {
 QString withoutTrailingSeparator(QString p) {
-    while (p.size() > 1 && (p.endsWith('/') || p.endsWith('\\'))) p.chop(1);
+    while (p.size() > 1 && (p.endsWith('/') || p.endsWith('\\')))
+        p.chop(1);
     return p;
 }
 } // namespace
 
-QString findProgramFolder(const QString& envValue, const QStringList& recordFiles, const QString& exeDir) {
+QString findProgramFolder(const QString& envValue, const QStringList& recordFiles,
+                          const QString& exeDir) {
     if (!envValue.trimmed().isEmpty()) return withoutTrailingSeparator(envValue.trimmed());
     for (const QString& rec : recordFiles) {
         QFile f(rec);
@@ -26,7 +28,8 @@ QString findProgramFolder(const QString& envValue, const QStringList& recordFile
 }
 
 QStringList installRecordFiles() {
-    return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/zephyra/home",
+    return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                "/zephyra/home",
             QStringLiteral("/etc/zephyra/home"), QStringLiteral("/usr/local/etc/zephyra/home")};
 }
 
@@ -40,7 +43,8 @@ void FontRegistry::registerFolder(const QString& programFolder) {
 }
 
 void FontRegistry::withdrawAll() {
-    for (int id : ids_) QFontDatabase::removeApplicationFont(id);
+    for (int id : ids_)
+        QFontDatabase::removeApplicationFont(id);
     ids_.clear();
 }
 

@@ -7,7 +7,8 @@ namespace zep {
 // The program folder, without a trailing separator: the ZEPHYRA_HOME
 // variable, else the first install record that names an existing folder,
 // else the folder of the executable.
-QString findProgramFolder(const QString& envValue, const QStringList& recordFiles, const QString& exeDir);
+QString findProgramFolder(const QString& envValue, const QStringList& recordFiles,
+                          const QString& exeDir);
 
 // The install records looked at, most specific first.
 QStringList installRecordFiles();

@@ -8,7 +8,9 @@ namespace zep {
 void ProgressStrip::ShowProgress(const QString& caption, double total, double current) {
     if (current <= 1) {
         barShown_ = true;
-        auto draw = [] { return static_cast<int>(QRandomGenerator::global()->generateDouble() * 200); };
+        auto draw = [] {
+            return static_cast<int>(QRandomGenerator::global()->generateDouble() * 200);
+        };
         colour_ = QColor(draw(), draw(), draw());
     }
     const double t = total >= 1 ? total : 1;

@@ -7,7 +7,8 @@ int ZepModule::AskUser() {
     return prompter(PromptRequest{gMsgTitle, gMsgText, gMsgIcon, gMsgButtons, gMsgDefault});
 }
 
-int ZepModule::ask(const QString& title, const QString& text, int icon, int buttons, int defaultButton) {
+int ZepModule::ask(const QString& title, const QString& text, int icon, int buttons,
+                   int defaultButton) {
     gMsgTitle = title;
     gMsgText = text;
     gMsgIcon = icon;

@@ -11,7 +11,12 @@ namespace zep {
 // Answers of a prompt.
 enum PromptAnswer : int { AnswerOK = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
 enum PromptIcon : int { IconNone = 0, IconQuestion = 32, IconExclamation = 48 };
-enum PromptButtons : int { ButtonsOK = 0, ButtonsOKCancel = 1, ButtonsYesNoCancel = 3, ButtonsYesNo = 4 };
+enum PromptButtons : int {
+    ButtonsOK = 0,
+    ButtonsOKCancel = 1,
+    ButtonsYesNoCancel = 3,
+    ButtonsYesNo = 4
+};
 enum PromptDefault : int { DefaultFirst = 0, DefaultSecond = 256 };
 
 struct PromptRequest {

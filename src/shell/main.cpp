@@ -23,7 +23,8 @@ int runEditor(int argc, char** argv, const QString& startFile) {
     zep::installFontSubstitutions();
     auto fonts = std::make_unique<zep::FontRegistry>();
     QString appPath;
-    const QString start = startFile.isEmpty() ? QString() : QDir::current().absoluteFilePath(startFile);
+    const QString start =
+        startFile.isEmpty() ? QString() : QDir::current().absoluteFilePath(startFile);
     auto* splash = new zep::Splash(
         [&] {
             appPath = programFolder();
@@ -34,7 +35,8 @@ int runEditor(int argc, char** argv, const QString& startFile) {
             main->setAttribute(Qt::WA_DeleteOnClose);
             main->fonts = fonts.get();
             main->startFile = start;
-            if (const QScreen* s = QGuiApplication::primaryScreen()) main->setGeometry(s->availableGeometry());
+            if (const QScreen* s = QGuiApplication::primaryScreen())
+                main->setGeometry(s->availableGeometry());
             main->showMaximized();
         });
     splash->show();
@@ -45,14 +47,16 @@ int runEditor(int argc, char** argv, const QString& startFile) {
 
 int main(int argc, char** argv) {
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     const zep::CommandLine cl = zep::parseCommandLine(args);
     switch (cl.mode) {
     case zep::CommandLine::Help:
         std::fputs(zep::usageText().toUtf8().constData(), stdout);
         return 0;
     case zep::CommandLine::Invalid:
-        std::fprintf(stderr, "zephyra: %s\n\n%s", cl.error.toUtf8().constData(), zep::usageText().toUtf8().constData());
+        std::fprintf(stderr, "zephyra: %s\n\n%s", cl.error.toUtf8().constData(),
+                     zep::usageText().toUtf8().constData());
         return 2;
     case zep::CommandLine::Export: {
         // No display is needed to export.
@@ -66,7 +70,8 @@ int main(int argc, char** argv) {
         fonts.withdrawAll();
         return rc;
     }
-    case zep::CommandLine::Edit: break;
+    case zep::CommandLine::Edit:
+        break;
     }
     return runEditor(argc, argv, cl.file);
 }

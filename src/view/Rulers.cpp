@@ -8,19 +8,26 @@
 
 namespace zep {
 
-int rulerTickStep(int zoom) { return static_cast<int>(roundHalfEven(zoom / 100.0 * kTwipsPerMm)); }
+int rulerTickStep(int zoom) {
+    return static_cast<int>(roundHalfEven(zoom / 100.0 * kTwipsPerMm));
+}
 
 namespace {
-double rulerFontSize(int zoom) { return zoom < 100 ? zoom / 100.0 * 8 : 8; }
+double rulerFontSize(int zoom) {
+    return zoom < 100 ? zoom / 100.0 * 8 : 8;
+}
 
 // Positive numbers print with a leading blank for the sign.
-QString printedNumber(int n) { return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n); }
+QString printedNumber(int n) {
+    return (n >= 0 ? QStringLiteral(" ") : QString()) + QString::number(n);
+}
 
 template <typename Fn> void forEachTick(int zoom, double length, Fn fn) {
     const int s = std::max(1, rulerTickStep(zoom));
     const double limit = roundHalfEven(length);
     int k = 0;
-    for (double x = 0; x <= limit; x += s, ++k) fn(x, k);
+    for (double x = 0; x <= limit; x += s, ++k)
+        fn(x, k);
 }
 } // namespace
 
@@ -69,17 +76,22 @@ void paintRuler(QPainter& p, const RulerLayout& r, bool horizontal, const QColor
     QPen pen(ink);
     pen.setCosmetic(true);
     p.setPen(pen);
-    if (horizontal) p.drawLine(QPointF(0, r.baseline), QPointF(r.width, r.baseline));
-    else p.drawLine(QPointF(r.baseline, 0), QPointF(r.baseline, r.height));
+    if (horizontal)
+        p.drawLine(QPointF(0, r.baseline), QPointF(r.width, r.baseline));
+    else
+        p.drawLine(QPointF(r.baseline, 0), QPointF(r.baseline, r.height));
     for (const RulerTick& t : r.ticks) {
-        if (horizontal) p.drawLine(QPointF(t.pos, t.from), QPointF(t.pos, t.to));
-        else p.drawLine(QPointF(t.from, t.pos), QPointF(t.to, t.pos));
+        if (horizontal)
+            p.drawLine(QPointF(t.pos, t.from), QPointF(t.pos, t.to));
+        else
+            p.drawLine(QPointF(t.from, t.pos), QPointF(t.to, t.pos));
     }
     QFont f = documentFont(QStringLiteral("굴림"), r.fontSize, false, false, false);
     f.setPixelSize(std::max(1, static_cast<int>(r.fontSize * 20)));
     p.setFont(f);
     const double ascent = QFontMetricsF(f).ascent();
-    for (const RulerLabel& l : r.labels) p.drawText(QPointF(l.x, l.y + ascent), l.text);
+    for (const RulerLabel& l : r.labels)
+        p.drawText(QPointF(l.x, l.y + ascent), l.text);
 }
 
 } // namespace zep

@@ -9,13 +9,13 @@ class QPainter;
 namespace zep {
 
 struct RulerTick {
-    double pos;        // x on the horizontal ruler, y on the vertical one
-    double from, to;   // extent across the ruler
+    double pos;      // x on the horizontal ruler, y on the vertical one
+    double from, to; // extent across the ruler
 };
 
 struct RulerLabel {
-    QString text;      // one character per entry on the vertical ruler
-    double x, y;       // text cursor (top-left of the text)
+    QString text; // one character per entry on the vertical ruler
+    double x, y;  // text cursor (top-left of the text)
 };
 
 struct RulerLayout {

@@ -44,8 +44,10 @@ void ApplyZoomToObjects(Document& doc) {
         t.FontSize = z * b.FontSize;
         t.Left = static_cast<float>(z * b.Left);
         t.Top = static_cast<float>(z * b.Top);
-        if (t.AutoSize) autoSizeText(t);
-        else MakeVerticalText(t);
+        if (t.AutoSize)
+            autoSizeText(t);
+        else
+            MakeVerticalText(t);
     }
 }
 
@@ -72,6 +74,8 @@ std::optional<QString> zoomButtonText(int button, const QString& boxText) {
     return QStringLiteral("10");
 }
 
-QStringList zoomListItems() { return {"25", "50", "75", "100", "150", "200"}; }
+QStringList zoomListItems() {
+    return {"25", "50", "75", "100", "150", "200"};
+}
 
 } // namespace zep

@@ -46,7 +46,8 @@ public:
         return QPoint(static_cast<int>(std::lround(x / 15)), static_cast<int>(std::lround(y / 15)));
     }
 
-    void press(double x, double y, Qt::MouseButton b = Qt::LeftButton, Qt::KeyboardModifiers m = {}) {
+    void press(double x, double y, Qt::MouseButton b = Qt::LeftButton,
+               Qt::KeyboardModifiers m = {}) {
         held_ = b;
         send(QEvent::MouseButtonPress, x, y, b, b, m);
     }
@@ -95,7 +96,9 @@ public:
         win->lastMenuState = {};
         win->lastMenuState.layerChangeCaption = QStringLiteral("(none)");
     }
-    bool menuShown() const { return win->lastMenuState.layerChangeCaption != QStringLiteral("(none)"); }
+    bool menuShown() const {
+        return win->lastMenuState.layerChangeCaption != QStringLiteral("(none)");
+    }
 
     // Objects as a loaded document has them: records at 100 %, elements at the zoom.
     int addPicture(float l, float t, float w, float h) {

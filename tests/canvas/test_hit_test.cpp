@@ -28,7 +28,8 @@ TEST(HitTest, LineToleranceByDirectionLengthAndZoom) {
     const Case cases[] = {
         {"horizontal, 14 below", line(1000, 2000, 4000, 2000), 2500, 2014, 100, true},
         {"horizontal, 20 below", line(1000, 2000, 4000, 2000), 2500, 2020, 100, false},
-        {"horizontal, a pixel before its start", line(1000, 2000, 4000, 2000), 985, 2000, 100, true},
+        {"horizontal, a pixel before its start", line(1000, 2000, 4000, 2000), 985, 2000, 100,
+         true},
         {"horizontal, past that pixel", line(1000, 2000, 4000, 2000), 984, 2000, 100, false},
         {"vertical, 15 beside", line(3000, 1000, 3000, 4000), 2985, 2500, 100, true},
         {"vertical, 16 beside", line(3000, 1000, 3000, 4000), 2984, 2500, 100, false},
@@ -41,12 +42,14 @@ TEST(HitTest, LineToleranceByDirectionLengthAndZoom) {
         {"851 wide is long", line(1000, 1000, 1851, 1851), 1500, 1520, 100, false},
         {"425 wide is short at 50 %", line(1000, 1000, 1425, 1425), 1200, 1220, 50, true},
         {"426 wide is long at 50 %", line(1000, 1000, 1426, 1426), 1200, 1220, 50, false},
-        {"steep line, straight above its first end", line(1000, 1000, 1100, 3000), 1000, 2000, 100, true},
+        {"steep line, straight above its first end", line(1000, 1000, 1100, 3000), 1000, 2000, 100,
+         true},
         {"steep line, beside it", line(1000, 1000, 1100, 3000), 1020, 2000, 100, false},
         {"zero length, a pixel off", line(1000, 1000, 1000, 1000), 1015, 985, 100, true},
         {"zero length, past a pixel", line(1000, 1000, 1000, 1000), 1016, 1000, 100, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(lineHit(c.l, c.x, c.y, c.zoom), c.hit) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(lineHit(c.l, c.x, c.y, c.zoom), c.hit) << c.what;
 }
 
 TEST(HitTest, BoxesIncludeTheirRightAndBottomEdge) {
@@ -63,12 +66,13 @@ TEST(HitTest, BoxesIncludeTheirRightAndBottomEdge) {
         float x, y;
         bool hit;
     };
-    const Case cases[] = {{1000, 2000, true}, {1500, 2300, true}, {1501, 2300, false}, {1500, 2301, false},
-                          {999, 2150, false}, {1250, 1999, false}};
+    const Case cases[] = {{1000, 2000, true},  {1500, 2300, true}, {1501, 2300, false},
+                          {1500, 2301, false}, {999, 2150, false}, {1250, 1999, false}};
     for (const ElementRef e : {ElementRef{ObjectKind::Text, t}, ElementRef{ObjectKind::Picture, p},
                                ElementRef{ObjectKind::Shape, s}})
         for (const Case& c : cases)
-            EXPECT_EQ(elementHit(d, e, c.x, c.y), c.hit) << kindName(e.kind).toStdString() << " " << c.x << "," << c.y;
+            EXPECT_EQ(elementHit(d, e, c.x, c.y), c.hit)
+                << kindName(e.kind).toStdString() << " " << c.x << "," << c.y;
 }
 
 // Through the window: a press selects the front-most object under the pointer,
@@ -84,8 +88,8 @@ TEST(HitTestWindow, FrontMostUnderThePointerIsSelected) {
     };
     const Case cases[] = {
         {1800, 1800, {ObjectKind::Picture, pic}},
-        {2700, 2700, {ObjectKind::Shape, shp}}, // the shape lies over the picture
-        {3900, 3900, {ObjectKind::Shape, shp}}, // the corner of the oval's box
+        {2700, 2700, {ObjectKind::Shape, shp}},   // the shape lies over the picture
+        {3900, 3900, {ObjectKind::Shape, shp}},   // the corner of the oval's box
         {3000, 1500, {ObjectKind::Picture, pic}}, // the picture's top-right corner
         {3000, 4515, {ObjectKind::Line, 1}},
         {3000, 4530, {}},

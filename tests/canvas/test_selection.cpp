@@ -13,7 +13,8 @@ QPointF gripCentre(const Editor& ed, Grip g) {
 }
 int visibleGrips(const Editor& ed) {
     int n = 0;
-    for (const GripMark& g : ed.marks.grips) n += g.Visible;
+    for (const GripMark& g : ed.marks.grips)
+        n += g.Visible;
     return n;
 }
 } // namespace
@@ -24,7 +25,8 @@ TEST(Selection, PictureGetsOutlineAndEightGripsOnItsEdges) {
     w.click(2100, 1500);
     const Editor& ed = w.ed();
     ASSERT_EQ(ed.gSelName, kPictureName);
-    for (const OutlineLine& l : ed.marks.lin테두리) EXPECT_TRUE(l.Visible);
+    for (const OutlineLine& l : ed.marks.lin테두리)
+        EXPECT_TRUE(l.Visible);
     EXPECT_FLOAT_EQ(ed.marks.lin테두리[1].X1, 3300);
     EXPECT_FLOAT_EQ(ed.marks.lin테두리[2].Y1, 2100);
     EXPECT_EQ(visibleGrips(ed), 8);
@@ -50,7 +52,8 @@ TEST(Selection, TextHasOutlineButNoGripsAndLineHasItsEndsOnly) {
     w.click(4800, 4800); // grips of an earlier selection must not linger
     w.click(1500 + w.doc().txt그리기[t].Width / 2, 1500 + w.doc().txt그리기[t].Height / 2);
     ASSERT_EQ(w.ed().gSelName, kTextName);
-    for (const OutlineLine& l : w.ed().marks.lin테두리) EXPECT_TRUE(l.Visible);
+    for (const OutlineLine& l : w.ed().marks.lin테두리)
+        EXPECT_TRUE(l.Visible);
     EXPECT_EQ(visibleGrips(w.ed()), 0);
 
     w.click(2250, 3300);
@@ -76,7 +79,8 @@ TEST(Selection, EmptyNameChangesNothing) {
     w.ed().mf객체선택(QStringLiteral("  "));
     EXPECT_EQ(w.ed().gSelName, kShapeName);
     EXPECT_EQ(w.ed().lbl좌표, labels);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(w.ed().marks.lin테두리[i].Visible, before.lin테두리[i].Visible);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(w.ed().marks.lin테두리[i].Visible, before.lin테두리[i].Visible);
     EXPECT_EQ(visibleGrips(w.ed()), 8);
 }
 

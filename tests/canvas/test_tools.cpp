@@ -20,8 +20,10 @@ TEST(Tools, PaletteStateAndPointers) {
     const struct {
         int tool, pointer;
         Qt::CursorShape cursor;
-    } cases[] = {{ToolText, PointerText, Qt::IBeamCursor},      {ToolLine, PointerCross, Qt::CrossCursor},
-                 {ToolRectangle, PointerCross, Qt::CrossCursor}, {ToolCircle, PointerCross, Qt::CrossCursor},
+    } cases[] = {{ToolText, PointerText, Qt::IBeamCursor},
+                 {ToolLine, PointerCross, Qt::CrossCursor},
+                 {ToolRectangle, PointerCross, Qt::CrossCursor},
+                 {ToolCircle, PointerCross, Qt::CrossCursor},
                  {ToolOval, PointerCross, Qt::CrossCursor}};
     for (const auto& c : cases) {
         w.clickTool(c.tool);
@@ -60,7 +62,8 @@ TEST(LineTool, DrawnDottedThenSolidAndSelected) {
     EXPECT_EQ(QPointF(d.lin그리기[1].X2, d.lin그리기[1].Y2), QPointF(3000, 2250));
     // The line being drawn is on the screen.
     int inked = 0;
-    for (int i = 1; i < 10; ++i) inked += w.pixelIsInk(1500 + 150 * i, 1500 + 75 * i);
+    for (int i = 1; i < 10; ++i)
+        inked += w.pixelIsInk(1500 + 150 * i, 1500 + 75 * i);
     EXPECT_GE(inked, 3);
 
     w.release(3000, 2250);
@@ -87,7 +90,8 @@ TEST(LineTool, ShiftSnapsToTheLongerAxis) {
         {"steep", 300, 450, Qt::ShiftModifier, 0, 450},
         {"flat", 450, -300, Qt::ShiftModifier, 450, 0},
         {"tie goes vertical", -300, 300, Qt::ShiftModifier, 0, 300},
-        {"shift and ctrl follow freely", 450, 300, Qt::ShiftModifier | Qt::ControlModifier, 450, 300},
+        {"shift and ctrl follow freely", 450, 300, Qt::ShiftModifier | Qt::ControlModifier, 450,
+         300},
         {"no key", 450, 300, Qt::NoModifier, 450, 300},
     };
     for (const auto& c : cases) {
@@ -121,14 +125,16 @@ TEST(ShapeTools, DraggedFromAnyCornerWithTheColoursOfTheStrip) {
         ASSERT_EQ(d.count(ObjectKind::Shape), 1) << c.tool;
         const ShapeElement& s = d.shp그리기[1];
         EXPECT_EQ(s.Shape, c.code) << c.tool;
-        EXPECT_EQ(QRectF(s.Left, s.Top, s.Width, s.Height), QRectF(1500, 2250, 1500, 750)) << c.tool;
+        EXPECT_EQ(QRectF(s.Left, s.Top, s.Width, s.Height), QRectF(1500, 2250, 1500, 750))
+            << c.tool;
         EXPECT_EQ(s.BackStyle, 1);
         EXPECT_EQ(s.BackColor, 0x00FF00u);
         EXPECT_EQ(s.BorderColor, 0x0000FFu);
         EXPECT_EQ(s.BorderStyle, 1);
         EXPECT_EQ(d.mvObjectCount(), 1);
         const double r = 100.0 / c.zoom;
-        EXPECT_EQ(QRectF(d.gShapeBase[1].Left, d.gShapeBase[1].Top, d.gShapeBase[1].Width, d.gShapeBase[1].Height),
+        EXPECT_EQ(QRectF(d.gShapeBase[1].Left, d.gShapeBase[1].Top, d.gShapeBase[1].Width,
+                         d.gShapeBase[1].Height),
                   QRectF(1500 * r, 2250 * r, 1500 * r, 750 * r))
             << c.tool;
         EXPECT_EQ(w.ed().gSelName, kShapeName);
@@ -144,7 +150,8 @@ TEST(ShapeTools, ShownWhileDragged) {
     w.press(1500, 1500);
     w.drag(3000, 3000);
     int inked = 0;
-    for (int i = 1; i < 10; ++i) inked += w.pixelIsInk(1500 + 150 * i, 1500);
+    for (int i = 1; i < 10; ++i)
+        inked += w.pixelIsInk(1500 + 150 * i, 1500);
     EXPECT_GE(inked, 3);
     w.release(3000, 3000);
 }
@@ -203,7 +210,8 @@ TEST(TextTool, CancelLeavesNothing) {
     EXPECT_EQ(w.doc().count(ObjectKind::Text), 0);
     EXPECT_EQ(w.doc().mvObjectCount(), 1);
     EXPECT_EQ(w.ed().gSelName, QString());
-    for (const OutlineLine& l : w.ed().marks.lin테두리) EXPECT_FALSE(l.Visible);
+    for (const OutlineLine& l : w.ed().marks.lin테두리)
+        EXPECT_FALSE(l.Visible);
     EXPECT_FALSE(w.doc().mv내용수정);
     EXPECT_EQ(w.checkedTool(), ToolSelect);
 }
@@ -230,13 +238,13 @@ TEST(PictureTool, PlacedInsideTheMarginsAndSizedToThePage) {
         const char* what;
         int zoom;
         bool landscape;
-        int w, h; // pixels
+        int w, h;            // pixels
         double wantW, wantH; // at the zoom
     } cases[] = {
         {"natural size", 100, false, 60, 40, 900, 600},
         {"natural size at the zoom", 50, false, 60, 40, 450, 300},
-        {"too wide, portrait: a quarter of the width", 100, false, 800, 400, (210 * mm - margins) / 4,
-         (210 * mm - margins) / 8},
+        {"too wide, portrait: a quarter of the width", 100, false, 800, 400,
+         (210 * mm - margins) / 4, (210 * mm - margins) / 8},
         {"too tall, portrait, at 50 %", 50, false, 300, 1200, (105 * mm - margins / 2) / 4,
          (105 * mm - margins / 2)},
         {"too wide, landscape: a quarter of the height", 100, true, 1200, 300, (210 * mm - margins),

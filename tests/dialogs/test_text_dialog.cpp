@@ -41,7 +41,7 @@ QColor captionColour(QWidget* w) {
 }
 
 class TextDialogTest : public ::testing::Test {
-  protected:
+protected:
     Editor editor;
     std::unique_ptr<TextDialog> dlg;
 

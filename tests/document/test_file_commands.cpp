@@ -1,9 +1,9 @@
 #include "document/ZepFile.h"
 #include "support/WindowFixture.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QComboBox>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -78,9 +78,12 @@ TEST(FileCommands, OpenTakesNamesEndingInZepThatExist) {
     WindowFixture f;
     addShape(f.ed());
     const QByteArray bytes = serializeDocument(f.ed().doc, f.home.path());
-    struct Case { QString name; bool opens; };
-    for (const Case& c : {Case{"x.ZEP", true}, Case{"x.zep", true}, Case{"xzep", true}, Case{"x.txt", false},
-                          Case{"gone.zep", false}}) {
+    struct Case {
+        QString name;
+        bool opens;
+    };
+    for (const Case& c : {Case{"x.ZEP", true}, Case{"x.zep", true}, Case{"xzep", true},
+                          Case{"x.txt", false}, Case{"gone.zep", false}}) {
         if (c.name != "gone.zep") {
             QFile out(f.path(c.name));
             ASSERT_TRUE(out.open(QIODevice::WriteOnly));
@@ -90,7 +93,8 @@ TEST(FileCommands, OpenTakesNamesEndingInZepThatExist) {
         f.ed().doc.mv내용수정 = false;
         f.fileAnswers = {f.path(c.name)};
         EXPECT_EQ(f.w->files.OpenDocument(), c.opens) << c.name.toStdString();
-        EXPECT_EQ(f.w->windowTitle() == "Zephyra1.2[" + f.path(c.name) + "]", c.opens) << c.name.toStdString();
+        EXPECT_EQ(f.w->windowTitle() == "Zephyra1.2[" + f.path(c.name) + "]", c.opens)
+            << c.name.toStdString();
     }
     // After Open, Save writes back to the opened file without a dialog.
     f.fileAnswers = {f.path("x.zep")};
@@ -212,16 +216,21 @@ TEST(FileCommands, MissingPictureIsToldOnceAndKeptThroughASave) {
 }
 
 TEST(Shutdown, ClosePrompts) {
-    struct Case { bool dirty; int answer; bool closes; };
-    for (const Case& c : {Case{false, AnswerNo, false}, Case{false, AnswerYes, true}, Case{true, AnswerCancel, false},
-                          Case{true, AnswerNo, true}}) {
+    struct Case {
+        bool dirty;
+        int answer;
+        bool closes;
+    };
+    for (const Case& c : {Case{false, AnswerNo, false}, Case{false, AnswerYes, true},
+                          Case{true, AnswerCancel, false}, Case{true, AnswerNo, true}}) {
         WindowFixture f;
         if (c.dirty) addShape(f.ed());
         f.answers = {c.answer};
         EXPECT_EQ(f.w->close(), c.closes);
         ASSERT_EQ(f.prompts.size(), 1);
         EXPECT_EQ(f.prompts[0].title, "종료");
-        EXPECT_EQ(f.prompts[0].text, c.dirty ? "내용을 저장하시겠습니까?" : "프로그램을 종료하시겠습니까?");
+        EXPECT_EQ(f.prompts[0].text,
+                  c.dirty ? "내용을 저장하시겠습니까?" : "프로그램을 종료하시겠습니까?");
         EXPECT_EQ(f.prompts[0].defaultButton, c.dirty ? DefaultFirst : DefaultSecond);
     }
     // Yes on a changed, untitled page and then cancelling the save keeps the program open.

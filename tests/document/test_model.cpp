@@ -75,7 +75,8 @@ TEST(Model, CreationOrderIsStackingOrder) {
     Document d;
     d.gZoom = 100;
     const int t = d.loadElement(ObjectKind::Text);
-    d.txt그리기[t].Left = 0, d.txt그리기[t].Top = 0, d.txt그리기[t].Width = 1000, d.txt그리기[t].Height = 1000;
+    d.txt그리기[t].Left = 0, d.txt그리기[t].Top = 0, d.txt그리기[t].Width = 1000,
+    d.txt그리기[t].Height = 1000;
     d.appendToList(ObjectKind::Text, t);
     const int p = d.loadElement(ObjectKind::Picture);
     d.img그리기[p].Width = 1000, d.img그리기[p].Height = 1000;
@@ -131,7 +132,8 @@ TEST(TextLayout, VerticalTextIsOneCharacterPerLine) {
     const QSizeF ga = measureCaption("가", f);
     EXPECT_FLOAT_EQ(t.Height, static_cast<float>(4 * ga.height()));
     double widest = 0;
-    for (QString c : {"가", "나", " ", "다"}) widest = std::max(widest, measureCaption(c, f).width());
+    for (QString c : {"가", "나", " ", "다"})
+        widest = std::max(widest, measureCaption(c, f).width());
     EXPECT_FLOAT_EQ(t.Width, static_cast<float>(widest));
 
     TextElement broken = t;
@@ -150,8 +152,12 @@ TEST(TextLayout, VerticalTextIsOneCharacterPerLine) {
 }
 
 TEST(Colour, SplitRGB) {
-    struct Case { std::int64_t v; RGBBytes want; };
-    for (const Case& c : {Case{255, {255, 0, 0}}, Case{65280, {0, 255, 0}}, Case{0xFFFFFF, {255, 255, 255}},
-                          Case{0x123456, {0x56, 0x34, 0x12}}, Case{-1, {255, 255, 255}}})
+    struct Case {
+        std::int64_t v;
+        RGBBytes want;
+    };
+    for (const Case& c :
+         {Case{255, {255, 0, 0}}, Case{65280, {0, 255, 0}}, Case{0xFFFFFF, {255, 255, 255}},
+          Case{0x123456, {0x56, 0x34, 0x12}}, Case{-1, {255, 255, 255}}})
         EXPECT_EQ(SplitRGB(c.v), c.want) << c.v;
 }

@@ -55,7 +55,10 @@ TEST(ContextMenu, EmptySpotOffersTheBackgroundAndPasteWhenThereIsOne) {
     const struct {
         bool background, paste;
         const char* caption;
-    } cases[] = {{false, false, "배경넣기"}, {true, false, "배경바꾸기"}, {false, true, "배경넣기"}, {true, true, "배경바꾸기"}};
+    } cases[] = {{false, false, "배경넣기"},
+                 {true, false, "배경바꾸기"},
+                 {false, true, "배경넣기"},
+                 {true, true, "배경바꾸기"}};
     for (const auto& c : cases) {
         w.doc().mvBackPicturePath = c.background ? file : QString();
         w.doc().img배경 = c.background ? Picture::load(file) : Picture();
@@ -77,8 +80,8 @@ const struct KeyCase {
     Qt::KeyboardModifiers mods;
     double dx, dy; // on the page
 } kKeys[] = {
-    {Qt::Key_Left, Qt::NoModifier, -56.7, 0},   {Qt::Key_Right, Qt::NoModifier, 56.7, 0},
-    {Qt::Key_Up, Qt::NoModifier, 0, -56.7},     {Qt::Key_Down, Qt::NoModifier, 0, 56.7},
+    {Qt::Key_Left, Qt::NoModifier, -56.7, 0},    {Qt::Key_Right, Qt::NoModifier, 56.7, 0},
+    {Qt::Key_Up, Qt::NoModifier, 0, -56.7},      {Qt::Key_Down, Qt::NoModifier, 0, 56.7},
     {Qt::Key_Right, Qt::ShiftModifier, 5.67, 0}, {Qt::Key_Up, Qt::ShiftModifier, 0, -5.67},
     {Qt::Key_Right, Qt::ControlModifier, 0, 0},  {Qt::Key_Down, Qt::AltModifier, 0, 0},
 };
@@ -103,7 +106,8 @@ TEST(Keys, ArrowsNudgeTheSelection) {
                 QWidget* target = toWindow ? static_cast<QWidget*>(w.win.get()) : w.page();
                 QTest::keyClick(target, k.key, k.mods);
                 const std::string what = std::to_string(zoom) + (toWindow ? " window " : " page ") +
-                                         std::to_string(k.key) + " " + std::to_string(k.mods.toInt());
+                                         std::to_string(k.key) + " " +
+                                         std::to_string(k.mods.toInt());
                 const PictureElement& p = w.doc().img그리기[1];
                 EXPECT_NEAR(p.Left, 1500 * z + k.dx, 0.001) << what;
                 EXPECT_NEAR(p.Top, 1500 * z + k.dy, 0.001) << what;
@@ -112,7 +116,8 @@ TEST(Keys, ArrowsNudgeTheSelection) {
                 EXPECT_NEAR(w.ed().marks.grip(Grip::NWSE0).Left + 45, p.Left, 0.001) << what;
                 EXPECT_FALSE(w.doc().mv내용수정) << what;
                 if (k.dx != 0 || k.dy != 0) {
-                    EXPECT_EQ(QPoint(h->value(), v->value()), scroll) << what << ": the view stays where it is";
+                    EXPECT_EQ(QPoint(h->value(), v->value()), scroll)
+                        << what << ": the view stays where it is";
                 }
             }
         }

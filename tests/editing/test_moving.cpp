@@ -10,41 +10,61 @@ namespace {
 int place(WindowDriver& w, ObjectKind kind) {
     const float z = static_cast<float>(w.doc().z());
     switch (kind) {
-    case ObjectKind::Picture: return w.addPicture(1500 / z, 1500 / z, 1500 / z, 750 / z);
-    case ObjectKind::Shape: return w.addShape(1500 / z, 1500 / z, 1500 / z, 750 / z);
-    case ObjectKind::Line: return w.addLine(1500 / z, 1500 / z, 3000 / z, 2250 / z);
-    case ObjectKind::Text: return w.addText(1500 / z, 1500 / z);
-    case ObjectKind::None: break;
+    case ObjectKind::Picture:
+        return w.addPicture(1500 / z, 1500 / z, 1500 / z, 750 / z);
+    case ObjectKind::Shape:
+        return w.addShape(1500 / z, 1500 / z, 1500 / z, 750 / z);
+    case ObjectKind::Line:
+        return w.addLine(1500 / z, 1500 / z, 3000 / z, 2250 / z);
+    case ObjectKind::Text:
+        return w.addText(1500 / z, 1500 / z);
+    case ObjectKind::None:
+        break;
     }
     return 0;
 }
 QPointF onPage(const Document& d, ObjectKind kind) {
     switch (kind) {
-    case ObjectKind::Picture: return {d.img그리기[1].Left, d.img그리기[1].Top};
-    case ObjectKind::Shape: return {d.shp그리기[1].Left, d.shp그리기[1].Top};
-    case ObjectKind::Line: return {d.lin그리기[1].X1, d.lin그리기[1].Y1};
-    case ObjectKind::Text: return {d.txt그리기[1].Left, d.txt그리기[1].Top};
-    case ObjectKind::None: break;
+    case ObjectKind::Picture:
+        return {d.img그리기[1].Left, d.img그리기[1].Top};
+    case ObjectKind::Shape:
+        return {d.shp그리기[1].Left, d.shp그리기[1].Top};
+    case ObjectKind::Line:
+        return {d.lin그리기[1].X1, d.lin그리기[1].Y1};
+    case ObjectKind::Text:
+        return {d.txt그리기[1].Left, d.txt그리기[1].Top};
+    case ObjectKind::None:
+        break;
     }
     return {};
 }
 QPointF record(const Document& d, ObjectKind kind) {
     switch (kind) {
-    case ObjectKind::Picture: return {d.gImageBase[1].Left, d.gImageBase[1].Top};
-    case ObjectKind::Shape: return {d.gShapeBase[1].Left, d.gShapeBase[1].Top};
-    case ObjectKind::Line: return {d.gLineBase[1].X1, d.gLineBase[1].Y1};
-    case ObjectKind::Text: return {d.gTextBase[1].Left, d.gTextBase[1].Top};
-    case ObjectKind::None: break;
+    case ObjectKind::Picture:
+        return {d.gImageBase[1].Left, d.gImageBase[1].Top};
+    case ObjectKind::Shape:
+        return {d.gShapeBase[1].Left, d.gShapeBase[1].Top};
+    case ObjectKind::Line:
+        return {d.gLineBase[1].X1, d.gLineBase[1].Y1};
+    case ObjectKind::Text:
+        return {d.gTextBase[1].Left, d.gTextBase[1].Top};
+    case ObjectKind::None:
+        break;
     }
     return {};
 }
 bool shown(const Document& d, ObjectKind kind) {
     switch (kind) {
-    case ObjectKind::Picture: return d.img그리기[1].Visible;
-    case ObjectKind::Shape: return d.shp그리기[1].Visible;
-    case ObjectKind::Line: return d.lin그리기[1].Visible;
-    case ObjectKind::Text: return d.txt그리기[1].Visible;
-    case ObjectKind::None: break;
+    case ObjectKind::Picture:
+        return d.img그리기[1].Visible;
+    case ObjectKind::Shape:
+        return d.shp그리기[1].Visible;
+    case ObjectKind::Line:
+        return d.lin그리기[1].Visible;
+    case ObjectKind::Text:
+        return d.txt그리기[1].Visible;
+    case ObjectKind::None:
+        break;
     }
     return false;
 }
@@ -54,7 +74,8 @@ bool shown(const Document& d, ObjectKind kind) {
 // lands there and its record follows at 100 %.
 TEST(Moving, EveryKindByDragAtTwoZooms) {
     for (int zoom : {100, 50}) {
-        for (ObjectKind kind : {ObjectKind::Picture, ObjectKind::Shape, ObjectKind::Line, ObjectKind::Text}) {
+        for (ObjectKind kind :
+             {ObjectKind::Picture, ObjectKind::Shape, ObjectKind::Line, ObjectKind::Text}) {
             const std::string what = kindName(kind).toStdString() + " at " + std::to_string(zoom);
             WindowDriver w(zoom);
             place(w, kind);
@@ -67,7 +88,8 @@ TEST(Moving, EveryKindByDragAtTwoZooms) {
             const OutlineLine& top = w.ed().marks.lin테두리[0];
             EXPECT_TRUE(top.Visible) << what;
             EXPECT_EQ(QPointF(top.X1, top.Y1), QPointF(1800, 1350)) << what;
-            EXPECT_EQ(onPage(w.doc(), kind), QPointF(1500, 1500)) << what << ": not before the release";
+            EXPECT_EQ(onPage(w.doc(), kind), QPointF(1500, 1500))
+                << what << ": not before the release";
 
             w.release(grab.x() + 300, grab.y() - 150);
             EXPECT_TRUE(shown(w.doc(), kind)) << what;
@@ -96,12 +118,14 @@ TEST(Moving, LineKeepsItsShape) {
     EXPECT_EQ(QLineF(w.doc().gLineBase[1].X1, w.doc().gLineBase[1].Y1, w.doc().gLineBase[1].X2,
                      w.doc().gLineBase[1].Y2),
               QLineF(1800, 1350, 3300, 2100));
-    EXPECT_EQ(QPointF(w.ed().marks.grip(Grip::NWSE1).Left + 45, w.ed().marks.grip(Grip::NWSE1).Top + 45),
-              QPointF(3300, 2100));
+    EXPECT_EQ(
+        QPointF(w.ed().marks.grip(Grip::NWSE1).Left + 45, w.ed().marks.grip(Grip::NWSE1).Top + 45),
+        QPointF(3300, 2100));
 }
 
 TEST(Moving, ClickWithoutMovingKeepsGeometryButMarksTheDocument) {
-    for (ObjectKind kind : {ObjectKind::Picture, ObjectKind::Shape, ObjectKind::Line, ObjectKind::Text}) {
+    for (ObjectKind kind :
+         {ObjectKind::Picture, ObjectKind::Shape, ObjectKind::Line, ObjectKind::Text}) {
         WindowDriver w(100);
         place(w, kind);
         w.doc().mv내용수정 = false;

@@ -43,15 +43,22 @@ TEST(Resize, GripsMoveTheirEdgesWithinLimits) {
         QRectF want; // outline left, top, right, bottom as a rectangle
     } cases[] = {
         {"right", Grip::WE1, 300, 0, QRectF(QPointF(1500, 1500), QPointF(3300, 2400))},
-        {"right onto the left edge + 15: refused", Grip::WE1, -1485, 0, QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
-        {"right to the left edge + 30", Grip::WE1, -1470, 0, QRectF(QPointF(1500, 1500), QPointF(1530, 2400))},
+        {"right onto the left edge + 15: refused", Grip::WE1, -1485, 0,
+         QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
+        {"right to the left edge + 30", Grip::WE1, -1470, 0,
+         QRectF(QPointF(1500, 1500), QPointF(1530, 2400))},
         {"left", Grip::WE0, -300, 0, QRectF(QPointF(1200, 1500), QPointF(3000, 2400))},
         {"top", Grip::NS0, 0, 150, QRectF(QPointF(1500, 1650), QPointF(3000, 2400))},
-        {"bottom past the top: refused", Grip::NS1, 0, -1200, QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
-        {"bottom-right corner", Grip::NWSE1, 150, 300, QRectF(QPointF(1500, 1500), QPointF(3150, 2700))},
-        {"top-right corner, top refused", Grip::NESW1, 150, 900, QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
-        {"bottom-left corner", Grip::NESW0, 300, -150, QRectF(QPointF(1800, 1500), QPointF(3000, 2250))},
-        {"top-left corner, left refused", Grip::NWSE0, 1500, 150, QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
+        {"bottom past the top: refused", Grip::NS1, 0, -1200,
+         QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
+        {"bottom-right corner", Grip::NWSE1, 150, 300,
+         QRectF(QPointF(1500, 1500), QPointF(3150, 2700))},
+        {"top-right corner, top refused", Grip::NESW1, 150, 900,
+         QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
+        {"bottom-left corner", Grip::NESW0, 300, -150,
+         QRectF(QPointF(1800, 1500), QPointF(3000, 2250))},
+        {"top-left corner, left refused", Grip::NWSE0, 1500, 150,
+         QRectF(QPointF(1500, 1500), QPointF(3000, 2400))},
     };
     for (const auto& c : cases) {
         WindowDriver w(100);
@@ -64,8 +71,8 @@ TEST(Resize, GripsMoveTheirEdgesWithinLimits) {
         w.release(0, 0);
         const PictureElement& p = w.doc().img그리기[1];
         EXPECT_EQ(QRectF(p.Left, p.Top, p.Width, p.Height), c.want) << c.what;
-        EXPECT_EQ(QRectF(w.doc().gImageBase[1].Left, w.doc().gImageBase[1].Top, w.doc().gImageBase[1].Width,
-                         w.doc().gImageBase[1].Height),
+        EXPECT_EQ(QRectF(w.doc().gImageBase[1].Left, w.doc().gImageBase[1].Top,
+                         w.doc().gImageBase[1].Width, w.doc().gImageBase[1].Height),
                   c.want)
             << c.what;
     }
@@ -113,9 +120,12 @@ TEST(Resize, LineEndsMoveAlone) {
 TEST(Resize, PressAndReleaseOnAGripKeepsTheSize) {
     for (ObjectKind kind : {ObjectKind::Picture, ObjectKind::Shape, ObjectKind::Line}) {
         WindowDriver w(100);
-        if (kind == ObjectKind::Picture) w.addPicture(1500, 1500, 1500, 900);
-        else if (kind == ObjectKind::Shape) w.addShape(1500, 1500, 1500, 900);
-        else w.addLine(1500, 1500, 3000, 2400);
+        if (kind == ObjectKind::Picture)
+            w.addPicture(1500, 1500, 1500, 900);
+        else if (kind == ObjectKind::Shape)
+            w.addShape(1500, 1500, 1500, 900);
+        else
+            w.addLine(1500, 1500, 3000, 2400);
         w.click(1500, 1500);
         const QRectF before = w.doc().bounds({kind, 1});
         w.doc().mv내용수정 = false;

@@ -31,7 +31,9 @@ ProcessResult zephyra(const QStringList& args) {
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
 }
 
-QString sample() { return test::buildHome() + "/WORK/sale-sign.zep"; }
+QString sample() {
+    return test::buildHome() + "/WORK/sale-sign.zep";
+}
 
 } // namespace
 
@@ -57,9 +59,11 @@ TEST(Export, RendersTheSampleSignHeadless) {
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
-    // The page box is the paper, 1:1: 11907 x 16839.9 twips = 595.35 x 842 pt (Qt keeps whole points).
+    // The page box is the paper, 1:1: 11907 x 16839.9 twips = 595.35 x 842 pt (Qt keeps whole
+    // points).
     const QRegularExpressionMatch box =
-        QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])").match(QString::fromLatin1(bytes));
+        QRegularExpression(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")
+            .match(QString::fromLatin1(bytes));
     ASSERT_TRUE(box.hasMatch());
     EXPECT_NEAR(box.captured(1).toDouble(), 595.35, 1.0);
     EXPECT_NEAR(box.captured(2).toDouble(), 842.0, 1.0);
@@ -78,17 +82,21 @@ TEST(Export, RendersTheSampleSignHeadless) {
 
 TEST(Export, ErrorsAreClearAndNonZero) {
     QTemporaryDir tmp;
-    struct Case { QStringList args; QString says; };
+    struct Case {
+        QStringList args;
+        QString says;
+    };
     const QString blocker = tmp.filePath("file");
     QFile f(blocker);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
-    for (const Case& c : {Case{{"--export", tmp.filePath("o.png"), tmp.filePath("none.zep")}, "none.zep"},
-                          Case{{"--export", tmp.filePath("o.bmp"), sample()}, "o.bmp"},
-                          Case{{"--export", blocker + "/o.png", sample()}, "o.png"},
-                          Case{{"--export", tmp.filePath("o.png")}, "--export"},
-                          Case{{"--export", tmp.filePath("o.png"), sample(), "--dpi", "0"}, "0"},
-                          Case{{"--bogus"}, "--bogus"}}) {
+    for (const Case& c :
+         {Case{{"--export", tmp.filePath("o.png"), tmp.filePath("none.zep")}, "none.zep"},
+          Case{{"--export", tmp.filePath("o.bmp"), sample()}, "o.bmp"},
+          Case{{"--export", blocker + "/o.png", sample()}, "o.png"},
+          Case{{"--export", tmp.filePath("o.png")}, "--export"},
+          Case{{"--export", tmp.filePath("o.png"), sample(), "--dpi", "0"}, "0"},
+          Case{{"--bogus"}, "--bogus"}}) {
         const ProcessResult r = zephyra(c.args);
         EXPECT_NE(r.code, 0) << c.args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
@@ -110,7 +118,8 @@ TEST(Export, MissingPictureWarnsAndDrawsTheRest) {
     d.appendToList(ObjectKind::Picture, n);
     const int s = d.loadElement(ObjectKind::Shape);
     auto& sh = d.shp그리기[s];
-    sh.BackStyle = 1, sh.BackColor = RGBValue(0, 0, 255), sh.Left = 600, sh.Top = 600, sh.Width = 600, sh.Height = 600;
+    sh.BackStyle = 1, sh.BackColor = RGBValue(0, 0, 255), sh.Left = 600, sh.Top = 600,
+    sh.Width = 600, sh.Height = 600;
     sh.Visible = true;
     d.growTable(ObjectKind::Shape, s);
     d.gShapeBase[s] = {1, 600, 600, 600, 600};

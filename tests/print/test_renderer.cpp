@@ -38,7 +38,9 @@ QImage render(const Document& d) {
     return img;
 }
 
-bool dark(const QImage& img, int x, int y) { return qGray(img.pixel(x, y)) < 100; }
+bool dark(const QImage& img, int x, int y) {
+    return qGray(img.pixel(x, y)) < 100;
+}
 
 } // namespace
 
@@ -48,9 +50,9 @@ TEST(Renderer, SquareShapesSitCentredInAWideBox) {
         Document d = page();
         addShape(d, code, 0, 0, 1500, 600);
         const QImage img = render(d);
-        EXPECT_TRUE(dark(img, 50, 20)) << code;   // centre of the square
-        EXPECT_FALSE(dark(img, 5, 20)) << code;   // left of it
-        EXPECT_FALSE(dark(img, 95, 20)) << code;  // right of it
+        EXPECT_TRUE(dark(img, 50, 20)) << code;  // centre of the square
+        EXPECT_FALSE(dark(img, 5, 20)) << code;  // left of it
+        EXPECT_FALSE(dark(img, 95, 20)) << code; // right of it
     }
     Document d = page();
     addShape(d, ShapeRectangle, 0, 0, 1500, 600);

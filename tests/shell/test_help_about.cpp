@@ -36,9 +36,9 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 class UrlCatcher : public QObject {
     Q_OBJECT
-  public:
+public:
     QList<QUrl> urls;
-  public slots:
+public slots:
     void open(const QUrl& url) { urls << url; }
 };
 

@@ -18,7 +18,12 @@ using zep::test::WindowFixture;
 
 TEST(MainWindow, MenuItemsWithCaptionsShortcutsAndHiddenItems) {
     WindowFixture f;
-    struct Item { const char* name; const char* caption; QKeySequence key; bool visible; };
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence key;
+        bool visible;
+    };
     const Item items[] = {
         {"mnu새파일", "새파일(&N)", {}, true},
         {"mnu파일열기", "열기(&O)...", QKeySequence("Ctrl+O"), true},
@@ -55,9 +60,9 @@ TEST(MainWindow, MenuItemsWithCaptionsShortcutsAndHiddenItems) {
 
 TEST(MainWindow, CommandBarButtonsAndPalette) {
     WindowFixture f;
-    const QStringList tips = {"새파일",   "열기",     "저장",     "",         "실행취소", "재실행",
-                              "복사하기", "잘라내기", "붙여넣기", "지우기",   "틀 지우기", "",
-                              "용지설정", "미리보기", "인쇄하기", "",         "도움말",   "종료"};
+    const QStringList tips = {"새파일",   "열기",     "저장",     "",       "실행취소",  "재실행",
+                              "복사하기", "잘라내기", "붙여넣기", "지우기", "틀 지우기", "",
+                              "용지설정", "미리보기", "인쇄하기", "",       "도움말",    "종료"};
     for (int b = 1; b <= 18; ++b) {
         QAction* a = f.w->commandButton(b);
         ASSERT_NE(a, nullptr) << b;
@@ -66,8 +71,9 @@ TEST(MainWindow, CommandBarButtonsAndPalette) {
         }
     }
     EXPECT_FALSE(f.w->commandButton(9)->isEnabled());
-    const QStringList tools = {"이동도구", "앞으로가져오기", "뒤로보내기", "", "틀", "도안", "문자입력", "",
-                               "선그리기", "사각그리기", "원그리기", "타원그리기"};
+    const QStringList tools = {"이동도구", "앞으로가져오기", "뒤로보내기", "",
+                               "틀",       "도안",           "문자입력",   "",
+                               "선그리기", "사각그리기",     "원그리기",   "타원그리기"};
     for (int b = 1; b <= 12; ++b) {
         if (tools[b - 1].isEmpty()) continue;
         ASSERT_NE(f.w->toolButton(b), nullptr) << b;

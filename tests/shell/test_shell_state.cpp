@@ -33,7 +33,9 @@ TEST(Prompt, FieldsReachThePrompter) {
         got = r;
         return r.defaultButton == DefaultSecond ? AnswerNo : AnswerYes;
     };
-    EXPECT_EQ(m.ask("종료", "프로그램을 종료하시겠습니까?", IconQuestion, ButtonsYesNo, DefaultSecond), AnswerNo);
+    EXPECT_EQ(
+        m.ask("종료", "프로그램을 종료하시겠습니까?", IconQuestion, ButtonsYesNo, DefaultSecond),
+        AnswerNo);
     EXPECT_EQ(got.title, "종료");
     EXPECT_EQ(got.icon, 32);
     EXPECT_EQ(got.buttons, 4);
@@ -57,7 +59,8 @@ TEST(ProgramFolder, VariableThenRecordThenExecutableFolder) {
 TEST(ProgramFolder, FontsOfTheFolderAreRegisteredAndWithdrawn) {
     QTemporaryDir tmp;
     QDir(tmp.path()).mkpath("커서");
-    ASSERT_TRUE(QFile::copy("/usr/share/fonts/truetype/nanum/NanumPen.ttf", tmp.filePath("커서/pen.ttf")));
+    ASSERT_TRUE(
+        QFile::copy("/usr/share/fonts/truetype/nanum/NanumPen.ttf", tmp.filePath("커서/pen.ttf")));
     QFile icon(tmp.filePath("커서/arrow.cur"));
     ASSERT_TRUE(icon.open(QIODevice::WriteOnly));
     icon.write("not a font");
@@ -87,7 +90,8 @@ TEST(Prompt, YesNoWithSecondDefaultAnswersNoOnEnter) {
         defaultText = box->defaultButton()->text();
         box->defaultButton()->click();
     });
-    const int a = showPrompt(nullptr, {"종료", "프로그램을 종료하시겠습니까?", IconQuestion, ButtonsYesNo, DefaultSecond});
+    const int a = showPrompt(nullptr, {"종료", "프로그램을 종료하시겠습니까?", IconQuestion,
+                                       ButtonsYesNo, DefaultSecond});
     EXPECT_EQ(a, AnswerNo);
     EXPECT_EQ(defaultText, "아니요(&N)");
 }

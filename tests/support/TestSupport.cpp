@@ -4,10 +4,16 @@
 
 namespace zep::test {
 
-QString dataPath(const QString& name) { return QStringLiteral(ZEPHYRA_TEST_DATA "/") + name; }
+QString dataPath(const QString& name) {
+    return QStringLiteral(ZEPHYRA_TEST_DATA "/") + name;
+}
 
-QString buildHome() { return QStringLiteral(ZEPHYRA_HOME_BUILD); }
+QString buildHome() {
+    return QStringLiteral(ZEPHYRA_HOME_BUILD);
+}
 
-void pinFonts() { installFontSubstitutions(); }
+void pinFonts() {
+    installFontSubstitutions();
+}
 
 } // namespace zep::test

@@ -14,8 +14,8 @@ namespace zep::test {
 struct WindowFixture {
     QTemporaryDir home;
     std::unique_ptr<MainWindow> w;
-    std::deque<int> answers;        // prompt answers, in order; OK when empty
-    QList<PromptRequest> prompts;   // what was asked
+    std::deque<int> answers;         // prompt answers, in order; OK when empty
+    QList<PromptRequest> prompts;    // what was asked
     std::deque<QString> fileAnswers; // file dialog results ("" = cancel)
     QStringList fileTitles;
 

@@ -18,7 +18,8 @@ TEST(LargePage, TenThousandObjectsStayUsable) {
     d.gZoom = 100;
     ApplyPageSize(d, 420, 297);
     for (int i = 0; i < 10000; ++i) {
-        const float x = static_cast<float>((i * 37) % 20000), y = static_cast<float>((i * 53) % 14000);
+        const float x = static_cast<float>((i * 37) % 20000),
+                    y = static_cast<float>((i * 53) % 14000);
         switch (i % 3) {
         case 0: {
             const int n = d.loadElement(ObjectKind::Shape);

@@ -10,9 +10,14 @@
 using namespace zep;
 
 TEST(Zoom, ScaledBorderWidthRule) {
-    struct Case { double z; int w; int want; };
-    for (const Case& c : {Case{0.75, 1, 1}, Case{0.75, 3, 2}, Case{0.5, 5, 3}, Case{0.25, 1, 1}, Case{1.5, 2, 3},
-                          Case{2.0, 3, 6}, Case{1.5, 1, 2}, Case{0.05, 1, 0}, Case{0.1, 1, 1}, Case{1, 0, 0}})
+    struct Case {
+        double z;
+        int w;
+        int want;
+    };
+    for (const Case& c :
+         {Case{0.75, 1, 1}, Case{0.75, 3, 2}, Case{0.5, 5, 3}, Case{0.25, 1, 1}, Case{1.5, 2, 3},
+          Case{2.0, 3, 6}, Case{1.5, 1, 2}, Case{0.05, 1, 0}, Case{0.1, 1, 1}, Case{1, 0, 0}})
         EXPECT_EQ(ScaledBorderWidth(c.z, c.w), c.want) << c.z << " x " << c.w;
 }
 
@@ -99,9 +104,13 @@ TEST(Zoom, SelectionMarksFollowTheNewGeometry) {
 }
 
 TEST(Rulers, TickStepsAndFirstNumber) {
-    struct Case { int zoom; int step; double font; };
-    for (const Case& c : {Case{25, 14, 2}, Case{50, 28, 4}, Case{75, 43, 6}, Case{100, 57, 8}, Case{150, 85, 8},
-                          Case{200, 113, 8}}) {
+    struct Case {
+        int zoom;
+        int step;
+        double font;
+    };
+    for (const Case& c : {Case{25, 14, 2}, Case{50, 28, 4}, Case{75, 43, 6}, Case{100, 57, 8},
+                          Case{150, 85, 8}, Case{200, 113, 8}}) {
         EXPECT_EQ(rulerTickStep(c.zoom), c.step) << c.zoom;
         const RulerLayout h = horizontalRuler(c.zoom, 11907);
         EXPECT_DOUBLE_EQ(h.fontSize, c.font);
@@ -115,9 +124,11 @@ TEST(Rulers, TickStepsAndFirstNumber) {
     EXPECT_DOUBLE_EQ(h.labels[0].x, -39.69);
     // Ticks run while x <= width: 12190.5 rounds to 12190, last tick 213 * 57.
     EXPECT_DOUBLE_EQ(h.ticks.back().pos, 213 * 57);
-    // Vertical numbers stack their digits: "10" at y = 5700 as "1" at x = 1, then "0" at x = 0 below.
+    // Vertical numbers stack their digits: "10" at y = 5700 as "1" at x = 1, then "0" at x = 0
+    // below.
     const RulerLayout v = verticalRuler(100, 16839.9);
-    auto it = std::find_if(v.labels.begin(), v.labels.end(), [](const RulerLabel& l) { return l.y == 5700; });
+    auto it = std::find_if(v.labels.begin(), v.labels.end(),
+                           [](const RulerLabel& l) { return l.y == 5700; });
     ASSERT_NE(it, v.labels.end());
     EXPECT_EQ(it->text, "1");
     EXPECT_DOUBLE_EQ(it->x, 1);

@@ -8,19 +8,19 @@ namespace zep {
 
 class ColourSwatch : public QFrame {
     Q_OBJECT
-  public:
+public:
     explicit ColourSwatch(QWidget* parent = nullptr);
 
     ColourValue colour() const { return colour_; }
     void setColour(ColourValue c);
 
-  signals:
+signals:
     void clicked();
 
-  protected:
+protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
-  private:
+private:
     ColourValue colour_ = 0;
 };
 

@@ -9,7 +9,7 @@ namespace zep {
 // The program's About box: fixed grey window, non-modal and on top.
 class frmAbout : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit frmAbout(QWidget* owner = nullptr);
 
     QUrl homePage() const;
@@ -19,10 +19,10 @@ class frmAbout : public QWidget {
     // The product picture drawn in code, at the size of Image1.
     static QPixmap productPicture(const QSize& size);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QLabel* lblHomePage_;
 };
 

@@ -9,7 +9,7 @@ namespace zep {
 // The user guide in a plain, non-modal window with back, forward and home.
 class HelpWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit HelpWindow(QWidget* owner = nullptr);
 
     // Shows the file in the browser; false when it is not a readable file.
@@ -19,7 +19,7 @@ class HelpWindow : public QWidget {
     // The one open help window, or nullptr.
     static HelpWindow* current();
 
-  private:
+private:
     QTextBrowser* browser_;
 };
 

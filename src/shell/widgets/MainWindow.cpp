@@ -100,10 +100,16 @@ MainWindow::MainWindow(const QString& appPath, QWidget* parent) : QMainWindow(pa
     mvStarted = false;
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
 
-QAction* MainWindow::action(const QString& name) const { return actions_.value(name); }
-QMenu* MainWindow::menu(const QString& name) const { return menus_.value(name); }
+QAction* MainWindow::action(const QString& name) const {
+    return actions_.value(name);
+}
+QMenu* MainWindow::menu(const QString& name) const {
+    return menus_.value(name);
+}
 
 QMenu* MainWindow::addMenu(QMenu* parent, const QString& name, const QString& caption) {
     QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
@@ -113,7 +119,8 @@ QMenu* MainWindow::addMenu(QMenu* parent, const QString& name, const QString& ca
     return m;
 }
 
-QAction* MainWindow::addItem(QMenu* m, const QString& name, const QString& caption, const QKeySequence& key) {
+QAction* MainWindow::addItem(QMenu* m, const QString& name, const QString& caption,
+                             const QKeySequence& key) {
     QAction* a = caption == "-" ? m->addSeparator() : m->addAction(caption);
     a->setObjectName(name);
     if (!key.isEmpty()) {
@@ -126,12 +133,13 @@ QAction* MainWindow::addItem(QMenu* m, const QString& name, const QString& capti
 
 void MainWindow::buildMenus() {
     QMenu* file = addMenu(nullptr, QStringLiteral("mnu파일"), QStringLiteral("파일(&F)"));
-    connect(addItem(file, "mnu새파일", "새파일(&N)"), &QAction::triggered, this, [this] { files.NewDocument(); });
-    connect(addItem(file, "mnu파일열기", "열기(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)), &QAction::triggered,
-            this, [this] { files.OpenDocument(); });
+    connect(addItem(file, "mnu새파일", "새파일(&N)"), &QAction::triggered, this,
+            [this] { files.NewDocument(); });
+    connect(addItem(file, "mnu파일열기", "열기(&O)...", QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, [this] { files.OpenDocument(); });
     addItem(file, "mnuFHipen1", "-");
-    connect(addItem(file, "mnu저장", "저장(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)), &QAction::triggered, this,
-            [this] { files.SaveDocument(); });
+    connect(addItem(file, "mnu저장", "저장(&S)", QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, [this] { files.SaveDocument(); });
     connect(addItem(file, "mnu다른이름저장", QStringLiteral("다른이름으로 저장(&A)...          ")),
             &QAction::triggered, this, [this] { files.SaveDocumentAs(); });
     addItem(file, "mnuFHipen2", "-");
@@ -142,17 +150,18 @@ void MainWindow::buildMenus() {
     connect(addItem(file, "mnu종료", "종료(&X)"), &QAction::triggered, this, [this] { close(); });
 
     QMenu* edit = addMenu(nullptr, QStringLiteral("mnu편집"), QStringLiteral("편집(&E)"));
-    addItem(edit, "mnu실행취소", QStringLiteral("실행취소(&U)          "), QKeySequence(Qt::CTRL | Qt::Key_Z))
+    addItem(edit, "mnu실행취소", QStringLiteral("실행취소(&U)          "),
+            QKeySequence(Qt::CTRL | Qt::Key_Z))
         ->setVisible(false);
     addItem(edit, "mnu재실행", "재실행(&R)", QKeySequence(Qt::CTRL | Qt::Key_Y))->setVisible(false);
     addItem(edit, "mnuEHipen1", "-")->setVisible(false);
     addItem(edit, "mnu잘라내기", "잘라내기", QKeySequence(Qt::CTRL | Qt::Key_X));
     addItem(edit, "mnu복사", "복사하기", QKeySequence(Qt::CTRL | Qt::Key_C));
     addItem(edit, "mnu붙이기", "붙여넣기", QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
-    connect(addItem(edit, "mnu지우기", "지우기", QKeySequence(Qt::Key_Delete)), &QAction::triggered, this,
-            [this] { editor.mnu지우기_Click(); });
-    connect(addItem(edit, "mnu틀지우기", "틀 지우기", QKeySequence(Qt::SHIFT | Qt::Key_Delete)), &QAction::triggered,
-            this, [this] { RunToolbarButton(11); });
+    connect(addItem(edit, "mnu지우기", "지우기", QKeySequence(Qt::Key_Delete)), &QAction::triggered,
+            this, [this] { editor.mnu지우기_Click(); });
+    connect(addItem(edit, "mnu틀지우기", "틀 지우기", QKeySequence(Qt::SHIFT | Qt::Key_Delete)),
+            &QAction::triggered, this, [this] { RunToolbarButton(11); });
 
     QMenu* help = addMenu(nullptr, QStringLiteral("mnu도움말"), QStringLiteral("도움말(&H)"));
     // F1 reaches the window's key handler first; the menu only shows it.
@@ -161,7 +170,8 @@ void MainWindow::buildMenus() {
     usage->setShortcutContext(Qt::WidgetShortcut);
     connect(usage, &QAction::triggered, this, [this] { runShowHelp(); });
     addItem(help, "mnuHHipen1", "-");
-    connect(addItem(help, "mnuAbout", "Zephyra 정보(&A)..."), &QAction::triggered, this, [this] { ShowAbout(this); });
+    connect(addItem(help, "mnuAbout", "Zephyra 정보(&A)..."), &QAction::triggered, this,
+            [this] { ShowAbout(this); });
     // Hidden floating menus, never shown in the bar.
     QMenu* size = addMenu(help, QStringLiteral("mnuSize"), QStringLiteral("Size메뉴"));
     size->menuAction()->setVisible(false);
@@ -210,7 +220,8 @@ void MainWindow::buildContextMenus() {
     QMenu* layer = addMenu(help, QStringLiteral("mnuLayer"), QStringLiteral("배경그림"));
     layer->menuAction()->setVisible(false);
     addItem(layer, "mnuLayerChange", "배경넣기/바꾸기");
-    connect(addItem(layer, "mnuLayerDelete", "배경삭제"), &QAction::triggered, this, [this] { RunToolbarButton(11); });
+    connect(addItem(layer, "mnuLayerDelete", "배경삭제"), &QAction::triggered, this,
+            [this] { RunToolbarButton(11); });
     addItem(layer, "mnuLHipen1", "-");
     addItem(layer, "mnuLPost", "붙여넣기");
 }
@@ -220,10 +231,10 @@ void MainWindow::buildCommandBar() {
     tlb메뉴_->setObjectName(QStringLiteral("tlb메뉴"));
     tlb메뉴_->setMovable(false);
     tlb메뉴_->setIconSize(QSize(24, 24));
-    const QMap<int, QString> tips = {{1, "새파일"},     {2, "열기"},       {3, "저장"},     {5, "실행취소"},
-                                     {6, "재실행"},     {7, "복사하기"},   {8, "잘라내기"}, {9, "붙여넣기"},
-                                     {10, "지우기"},    {11, "틀 지우기"}, {13, "용지설정"}, {14, "미리보기"},
-                                     {15, "인쇄하기"}, {17, "도움말"},    {18, "종료"}};
+    const QMap<int, QString> tips = {
+        {1, "새파일"},    {2, "열기"},      {3, "저장"},      {5, "실행취소"}, {6, "재실행"},
+        {7, "복사하기"},  {8, "잘라내기"},  {9, "붙여넣기"},  {10, "지우기"},  {11, "틀 지우기"},
+        {13, "용지설정"}, {14, "미리보기"}, {15, "인쇄하기"}, {17, "도움말"},  {18, "종료"}};
     for (int b = 1; b <= 18; ++b) {
         if (b == 4 || b == 12 || b == 16) {
             auto* gap = new QWidget(tlb메뉴_);
@@ -269,7 +280,8 @@ void MainWindow::buildCommandBar() {
     cbo확대축소_->setEditable(true);
     cbo확대축소_->setInsertPolicy(QComboBox::NoInsert);
     cbo확대축소_->setMinimumWidth(64);
-    connect(cbo확대축소_, &QComboBox::editTextChanged, this, [this](const QString& t) { editor.zoomBoxEdited(t); });
+    connect(cbo확대축소_, &QComboBox::editTextChanged, this,
+            [this](const QString& t) { editor.zoomBoxEdited(t); });
     connect(cbo확대축소_, &QComboBox::activated, this,
             [this](int i) { editor.zoomListChosen(cbo확대축소_->itemText(i)); });
     row->addWidget(cmd확대축소_[0]);
@@ -330,21 +342,37 @@ void MainWindow::buildColourPanel() {
     row->addWidget(fore);
     row->addWidget(back);
     row->addSpacing(12);
-    const QList<QColor> colours = {Qt::black,   Qt::white,       QColor(128, 128, 128), QColor(192, 192, 192),
-                                   Qt::red,     QColor(128, 0, 0), Qt::yellow,          QColor(128, 128, 0),
-                                   Qt::green,   QColor(0, 128, 0), Qt::cyan,            QColor(0, 128, 128),
-                                   Qt::blue,    QColor(0, 0, 128), Qt::magenta,         QColor(128, 0, 128),
-                                   QColor(255, 128, 0), QColor(255, 192, 203)};
+    const QList<QColor> colours = {Qt::black,
+                                   Qt::white,
+                                   QColor(128, 128, 128),
+                                   QColor(192, 192, 192),
+                                   Qt::red,
+                                   QColor(128, 0, 0),
+                                   Qt::yellow,
+                                   QColor(128, 128, 0),
+                                   Qt::green,
+                                   QColor(0, 128, 0),
+                                   Qt::cyan,
+                                   QColor(0, 128, 128),
+                                   Qt::blue,
+                                   QColor(0, 0, 128),
+                                   Qt::magenta,
+                                   QColor(128, 0, 128),
+                                   QColor(255, 128, 0),
+                                   QColor(255, 192, 203)};
     for (const QColor& c : colours) {
-        row->addWidget(new ColourCell(c, [this, fore, back](QColor picked, bool background) {
-            if (background) {
-                editor.backColour = fromQColor(picked);
-                back->setColour(picked);
-            } else {
-                editor.foreColour = fromQColor(picked);
-                fore->setColour(picked);
-            }
-        }, colourPanel_));
+        row->addWidget(new ColourCell(
+            c,
+            [this, fore, back](QColor picked, bool background) {
+                if (background) {
+                    editor.backColour = fromQColor(picked);
+                    back->setColour(picked);
+                } else {
+                    editor.foreColour = fromQColor(picked);
+                    fore->setColour(picked);
+                }
+            },
+            colourPanel_));
     }
     row->addStretch(1);
 }
@@ -353,26 +381,41 @@ void MainWindow::buildColourPanel() {
 
 void MainWindow::RunToolbarButton(int button) {
     switch (button) {
-    case 1: files.NewDocument(); break;
-    case 2: files.OpenDocument(); break;
-    case 3:
-        if (nameFromTitle(editor.title) == kUntitled) files.SaveDocumentAs();
-        else files.SaveDocument();
+    case 1:
+        files.NewDocument();
         break;
-    case 10: editor.mnu지우기_Click(); break;
+    case 2:
+        files.OpenDocument();
+        break;
+    case 3:
+        if (nameFromTitle(editor.title) == kUntitled)
+            files.SaveDocumentAs();
+        else
+            files.SaveDocument();
+        break;
+    case 10:
+        editor.mnu지우기_Click();
+        break;
     case 11:
         editor.doc.img배경 = Picture();
         editor.doc.mvBackPicturePath.clear();
         editor.doc.mv내용수정 = true;
         pageChanged();
         break;
-    case 17: runShowHelp(); break;
-    case 18: close(); break;
-    default: break; // commands that come with later work
+    case 17:
+        runShowHelp();
+        break;
+    case 18:
+        close();
+        break;
+    default:
+        break; // commands that come with later work
     }
 }
 
-void MainWindow::runShowHelp() { ShowHelp(editor.module.gAppPath, this); }
+void MainWindow::runShowHelp() {
+    ShowHelp(editor.module.gAppPath, this);
+}
 
 void MainWindow::firstActivation() {
     if (mvStarted) return;
@@ -402,7 +445,8 @@ bool MainWindow::event(QEvent* e) {
     // Without a window manager there may be no activation; the first show counts too.
     if ((e->type() == QEvent::WindowActivate || e->type() == QEvent::Show) && !mvStarted) {
         // After the window is up, so the page setup and prompts have a parent on screen.
-        QMetaObject::invokeMethod(this, [this] { firstActivation(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { firstActivation(); }, Qt::QueuedConnection);
     }
     return QMainWindow::event(e);
 }
@@ -413,19 +457,31 @@ bool MainWindow::eventFilter(QObject* o, QEvent* e) {
         // The window sees keys before its controls.
         int code = 0;
         switch (k->key()) {
-        case Qt::Key_Left: code = 37; break;
-        case Qt::Key_Up: code = 38; break;
-        case Qt::Key_Right: code = 39; break;
-        case Qt::Key_Down: code = 40; break;
-        case Qt::Key_F1: code = 112; break;
-        default: break;
+        case Qt::Key_Left:
+            code = 37;
+            break;
+        case Qt::Key_Up:
+            code = 38;
+            break;
+        case Qt::Key_Right:
+            code = 39;
+            break;
+        case Qt::Key_Down:
+            code = 40;
+            break;
+        case Qt::Key_F1:
+            code = 112;
+            break;
+        default:
+            break;
         }
         if (code && o->isWidgetType() && static_cast<QWidget*>(o)->window() == this) {
             const bool done = editor.keyPress(code, shiftStateCode(k->modifiers()));
             // An ignored key goes on to the parents, which pass through this
             // filter again (moving once more) and scroll the view: stop it here,
             // except in a text field, which takes the key itself.
-            if (done && (code == 112 || !(qobject_cast<QLineEdit*>(o) || qobject_cast<QComboBox*>(o))))
+            if (done &&
+                (code == 112 || !(qobject_cast<QLineEdit*>(o) || qobject_cast<QComboBox*>(o))))
                 return true;
         }
     }
@@ -435,12 +491,14 @@ bool MainWindow::eventFilter(QObject* o, QEvent* e) {
 void MainWindow::closeEvent(QCloseEvent* e) {
     if (closing_) return e->accept();
     if (!editor.doc.mv내용수정) {
-        const int a = editor.module.ask(QStringLiteral("종료"), QStringLiteral("프로그램을 종료하시겠습니까?"),
+        const int a = editor.module.ask(QStringLiteral("종료"),
+                                        QStringLiteral("프로그램을 종료하시겠습니까?"),
                                         IconQuestion, ButtonsYesNo, DefaultSecond);
         if (a == AnswerNo) return e->ignore();
     } else {
-        const int a = editor.module.ask(QStringLiteral("종료"), QStringLiteral("내용을 저장하시겠습니까?"),
-                                        IconQuestion, ButtonsYesNoCancel, DefaultFirst);
+        const int a =
+            editor.module.ask(QStringLiteral("종료"), QStringLiteral("내용을 저장하시겠습니까?"),
+                              IconQuestion, ButtonsYesNoCancel, DefaultFirst);
         if (a == AnswerCancel) return e->ignore();
         // A save that does not happen keeps the program running: nothing is lost.
         if (a == AnswerYes && (!files.SaveDocument() || editor.doc.mv내용수정)) return e->ignore();
@@ -460,9 +518,11 @@ void MainWindow::runTextDialog(Editor& ed, int index, bool isNew) {
 
 QString MainWindow::runPictureChooser(const QString& start) {
     if (pictureChooserOverride) return pictureChooserOverride(start);
-    const QString folder = start.trimmed().isEmpty() ? editor.module.gAppPath + QStringLiteral("/이미지") : start;
-    return QFileDialog::getOpenFileName(this, QStringLiteral("그림열기"), folder,
-                                        QStringLiteral("그림 파일 (*.jpg *.gif *.bmp *.wmf *.ico *.cur)"));
+    const QString folder =
+        start.trimmed().isEmpty() ? editor.module.gAppPath + QStringLiteral("/이미지") : start;
+    return QFileDialog::getOpenFileName(
+        this, QStringLiteral("그림열기"), folder,
+        QStringLiteral("그림 파일 (*.jpg *.gif *.bmp *.wmf *.ico *.cur)"));
 }
 
 void MainWindow::showContextMenu(Editor&, ContextMenu which, const ContextMenuState& st) {
@@ -507,21 +567,27 @@ void MainWindow::showMessage(const QString& title, const QString& text) {
     editor.module.ask(title, text, IconExclamation, ButtonsOK, DefaultFirst);
 }
 
-QString MainWindow::openFileDialog(const QString& title, const QString& folder, const QString& name) {
+QString MainWindow::openFileDialog(const QString& title, const QString& folder,
+                                   const QString& name) {
     if (fileDialogOverride) return fileDialogOverride(false, title);
     QFileDialog dlg(this, title, folder, QStringLiteral("ZEP파일(zep) (*.zep)"));
     dlg.setAcceptMode(QFileDialog::AcceptOpen);
     dlg.selectFile(name);
-    return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString();
+    return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()
+               ? dlg.selectedFiles().first()
+               : QString();
 }
 
-QString MainWindow::saveFileDialog(const QString& title, const QString& folder, const QString& name) {
+QString MainWindow::saveFileDialog(const QString& title, const QString& folder,
+                                   const QString& name) {
     if (fileDialogOverride) return fileDialogOverride(true, title);
     QFileDialog dlg(this, title, folder, QStringLiteral("ZEP파일(zep) (*.zep)"));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
     dlg.selectFile(name);
-    return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first() : QString();
+    return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty()
+               ? dlg.selectedFiles().first()
+               : QString();
 }
 
 void MainWindow::setBusy(bool busy) {
@@ -544,14 +610,17 @@ void MainWindow::statusChanged() {
     if (status_) status_->update();
 }
 
-void MainWindow::titleChanged() { setWindowTitle(editor.title); }
+void MainWindow::titleChanged() {
+    setWindowTitle(editor.title);
+}
 
 void MainWindow::toolChanged() {
     for (auto it = toolButtons_.begin(); it != toolButtons_.end(); ++it)
         if (it.value()->isCheckable()) it.value()->setChecked(it.key() == editor.activeTool);
-    if (view_) view_->surface()->setCursor(editor.mvMousePointer == PointerCross  ? Qt::CrossCursor
-                                           : editor.mvMousePointer == PointerText ? Qt::IBeamCursor
-                                                                                  : Qt::ArrowCursor);
+    if (view_)
+        view_->surface()->setCursor(editor.mvMousePointer == PointerCross  ? Qt::CrossCursor
+                                    : editor.mvMousePointer == PointerText ? Qt::IBeamCursor
+                                                                           : Qt::ArrowCursor);
 }
 
 void MainWindow::zoomBoxChanged() {

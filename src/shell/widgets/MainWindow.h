@@ -63,8 +63,10 @@ public:
     void showContextMenu(Editor& editor, ContextMenu menu, const ContextMenuState& state) override;
     void showHelp() override { runShowHelp(); }
     void showMessage(const QString& title, const QString& text) override;
-    QString openFileDialog(const QString& title, const QString& folder, const QString& name) override;
-    QString saveFileDialog(const QString& title, const QString& folder, const QString& name) override;
+    QString openFileDialog(const QString& title, const QString& folder,
+                           const QString& name) override;
+    QString saveFileDialog(const QString& title, const QString& folder,
+                           const QString& name) override;
     void setBusy(bool busy) override;
     void pageChanged() override;
     void layoutChanged() override;
@@ -93,7 +95,8 @@ private:
     void buildToolPalette();
     void buildColourPanel();
     void buildContextMenus();
-    QAction* addItem(QMenu* m, const QString& name, const QString& caption, const QKeySequence& key = {});
+    QAction* addItem(QMenu* m, const QString& name, const QString& caption,
+                     const QKeySequence& key = {});
     QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption);
 
     QMap<QString, QAction*> actions_;

@@ -9,7 +9,7 @@ int showPrompt(QWidget* parent, const PromptRequest& r) {
     QMessageBox box(parent);
     box.setWindowTitle(r.title);
     box.setText(r.text);
-    box.setIcon(r.icon == IconQuestion ? QMessageBox::Question
+    box.setIcon(r.icon == IconQuestion      ? QMessageBox::Question
                 : r.icon == IconExclamation ? QMessageBox::Warning
                                             : QMessageBox::NoIcon);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -31,7 +31,9 @@ int showPrompt(QWidget* parent, const PromptRequest& r) {
         add(QStringLiteral("예(&Y)"), QMessageBox::YesRole, AnswerYes);
         add(QStringLiteral("아니요(&N)"), QMessageBox::NoRole, AnswerNo);
         break;
-    default: add(QStringLiteral("확인"), QMessageBox::AcceptRole, AnswerOK); break;
+    default:
+        add(QStringLiteral("확인"), QMessageBox::AcceptRole, AnswerOK);
+        break;
     }
     const int def = r.defaultButton == DefaultSecond && buttons.size() > 1 ? 1 : 0;
     box.setDefaultButton(buttons[def].first);

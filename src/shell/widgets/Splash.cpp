@@ -8,8 +8,8 @@
 namespace zep {
 
 Splash::Splash(std::function<void()> startWork, std::function<void()> openMain, int delayMs)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), startWork_(std::move(startWork)),
-      openMain_(std::move(openMain)) {
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint),
+      startWork_(std::move(startWork)), openMain_(std::move(openMain)) {
     setObjectName(QStringLiteral("frmLOGO"));
     setWindowTitle(QStringLiteral("Zephyra"));
     setFixedSize(501, 392); // 7515 x 5880 twips
@@ -69,7 +69,8 @@ void Splash::paintEvent(QPaintEvent*) {
     sub.setPixelSize(18);
     p.setFont(sub);
     p.setPen(QColor(60, 40, 30));
-    p.drawText(QRect(34, 140, 300, 30), Qt::AlignLeft, QStringLiteral("간판 · 가격표 · 포스터 편집기"));
+    p.drawText(QRect(34, 140, 300, 30), Qt::AlignLeft,
+               QStringLiteral("간판 · 가격표 · 포스터 편집기"));
     p.drawText(QRect(34, 340, 300, 30), Qt::AlignLeft, QStringLiteral("Ver1.2.0"));
 }
 

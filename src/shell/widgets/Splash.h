@@ -10,7 +10,8 @@ namespace zep {
 class Splash : public QWidget {
     Q_OBJECT
 public:
-    explicit Splash(std::function<void()> startWork, std::function<void()> openMain, int delayMs = 2000);
+    explicit Splash(std::function<void()> startWork, std::function<void()> openMain,
+                    int delayMs = 2000);
     bool workDone() const { return workDone_; }
     QTimer tmrLOGO;
 

@@ -34,9 +34,10 @@ void StatusStrip::paintEvent(QPaintEvent*) {
     p.drawText(QRect(0, 0, 16, height()), Qt::AlignCenter, QStringLiteral("⌖"));
     p.drawText(QRect(width() / 2, 0, 16, height()), Qt::AlignCenter, QStringLiteral("⇲"));
     p.setPen(palette().color(QPalette::WindowText));
-    p.drawText(QRect(18, 0, width() / 2 - 18, height()), Qt::AlignVCenter | Qt::AlignLeft, editor_.lbl좌표[0]);
-    p.drawText(QRect(width() / 2 + 18, 0, width() / 2 - 18, height()), Qt::AlignVCenter | Qt::AlignLeft,
-               editor_.lbl좌표[1]);
+    p.drawText(QRect(18, 0, width() / 2 - 18, height()), Qt::AlignVCenter | Qt::AlignLeft,
+               editor_.lbl좌표[0]);
+    p.drawText(QRect(width() / 2 + 18, 0, width() / 2 - 18, height()),
+               Qt::AlignVCenter | Qt::AlignLeft, editor_.lbl좌표[1]);
 }
 
 } // namespace zep

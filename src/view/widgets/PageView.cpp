@@ -12,15 +12,21 @@ namespace zep {
 
 namespace {
 constexpr double kTpp = kTwipsPerPixel;
-int px(double twips) { return static_cast<int>(std::ceil(twips / kTpp)); }
+int px(double twips) {
+    return static_cast<int>(std::ceil(twips / kTpp));
+}
 } // namespace
 
 int mouseButtonCode(Qt::MouseButton b) {
     switch (b) {
-    case Qt::LeftButton: return ButtonLeft;
-    case Qt::RightButton: return ButtonRight;
-    case Qt::MiddleButton: return ButtonMiddle;
-    default: return 0;
+    case Qt::LeftButton:
+        return ButtonLeft;
+    case Qt::RightButton:
+        return ButtonRight;
+    case Qt::MiddleButton:
+        return ButtonMiddle;
+    default:
+        return 0;
     }
 }
 
@@ -41,11 +47,14 @@ PageSurface::PageSurface(Editor& editor, QWidget* parent) : QWidget(parent), edi
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QPointF PageSurface::toTwips(QPointF p) { return p * kTpp; }
+QPointF PageSurface::toTwips(QPointF p) {
+    return p * kTpp;
+}
 
 void PageSurface::relayout() {
     const double z = editor_.doc.gZoom > 0 ? editor_.doc.z() : 1.0;
-    resize(std::max(1, px(z * editor_.doc.gPageWidth)), std::max(1, px(z * editor_.doc.gPageHeight)));
+    resize(std::max(1, px(z * editor_.doc.gPageWidth)),
+           std::max(1, px(z * editor_.doc.gPageHeight)));
     update();
 }
 
@@ -85,26 +94,43 @@ void PageSurface::updateCursor(QPointF t) {
     if (target.kind == PressTarget::GripTarget) {
         switch (target.grip) {
         case Grip::NWSE0:
-        case Grip::NWSE1: setCursor(Qt::SizeFDiagCursor); return;
+        case Grip::NWSE1:
+            setCursor(Qt::SizeFDiagCursor);
+            return;
         case Grip::NESW0:
-        case Grip::NESW1: setCursor(Qt::SizeBDiagCursor); return;
+        case Grip::NESW1:
+            setCursor(Qt::SizeBDiagCursor);
+            return;
         case Grip::WE0:
-        case Grip::WE1: setCursor(Qt::SizeHorCursor); return;
+        case Grip::WE1:
+            setCursor(Qt::SizeHorCursor);
+            return;
         case Grip::NS0:
-        case Grip::NS1: setCursor(Qt::SizeVerCursor); return;
+        case Grip::NS1:
+            setCursor(Qt::SizeVerCursor);
+            return;
         }
     }
     switch (editor_.mvMousePointer) {
-    case PointerCross: setCursor(Qt::CrossCursor); break;
-    case PointerText: setCursor(Qt::IBeamCursor); break;
-    case PointerCustom: setCursor(Qt::PointingHandCursor); break;
-    default: setCursor(Qt::ArrowCursor); break;
+    case PointerCross:
+        setCursor(Qt::CrossCursor);
+        break;
+    case PointerText:
+        setCursor(Qt::IBeamCursor);
+        break;
+    case PointerCustom:
+        setCursor(Qt::PointingHandCursor);
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
     }
 }
 
 void PageSurface::mousePressEvent(QMouseEvent* e) {
     setFocus(Qt::MouseFocusReason);
-    editor_.pointerPress(toTwips(e->position()), mouseButtonCode(e->button()), shiftStateCode(e->modifiers()));
+    editor_.pointerPress(toTwips(e->position()), mouseButtonCode(e->button()),
+                         shiftStateCode(e->modifiers()));
 }
 
 void PageSurface::mouseMoveEvent(QMouseEvent* e) {
