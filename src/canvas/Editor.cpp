@@ -3,6 +3,7 @@
 #include "canvas/HitTest.h"
 #include "canvas/TextDialogLogic.h"
 #include "document/Page.h"
+#include "editing/ObjectCommands.h"
 #include "document/TextLayout.h"
 #include "shell/Fonts.h"
 #include "shell/Numbers.h"
@@ -51,6 +52,7 @@ void Editor::ResetDocument() {
     mvColorDrag = false;
     mvColorMode = QStringLiteral("FORE");
     pasteEnabled = false;
+    clip.clear();
     if (host_) host_->pasteStateChanged();
     mvMousePointer = PointerArrow;
     gSelObject = {};
@@ -256,6 +258,7 @@ void Editor::mnu지우기_Click() {
     doc.removeElement(e.kind, e.index);
     gSelObject = {};
     gSelName.clear();
+    gSelIndex = 0;
     doc.mv내용수정 = true;
     notifyPage();
 }
@@ -284,7 +287,11 @@ void Editor::pressToolSelect() {
 
 void Editor::toolButtonClicked(int tool) {
     if (tool == ToolBringForward || tool == ToolSendBackward) {
-        // Re-stacking comes with the object commands.
+        const int p = selectionListPosition();
+        if (p < 1) return;
+        ObjectCommands commands(*this);
+        if (tool == ToolBringForward && p != doc.mvObjectCount()) commands.BringForward(p);
+        if (tool == ToolSendBackward && p != 1) commands.SendBackward(p);
         return;
     }
     if (!isCheckTool(tool)) return;
@@ -814,7 +821,7 @@ void Editor::pictureDoubleClick(int k) {
     (void)k;
     if (activeTool != ToolSelect) return;
     if (trimmed(gSelName) != kPictureName) return pageDoubleClick();
-    // Replacing the picture comes with the picture commands.
+    ObjectCommands(*this).changePicture();
 }
 
 bool Editor::keyPress(int keyCode, int shift) {

@@ -5,6 +5,7 @@
 // through the host.
 #include "canvas/Selection.h"
 #include "document/Document.h"
+#include "editing/ClipBuffer.h"
 #include "shell/ZepModule.h"
 
 #include <QPointF>
@@ -40,6 +41,8 @@ public:
     virtual void runLineDialog(Editor&, int /*index*/) {}
     virtual void runShapeDialog(Editor&, int /*index*/) {}
     virtual void runPageSetup(Editor&) {}
+    // The size dialog on the selection.
+    virtual void runSizeDialog(Editor&) {}
     virtual void showContextMenu(Editor&, ContextMenu, const ContextMenuState&) {}
     virtual void showHelp() {}
     // A message in the program's voice (title, text), OK only.
@@ -90,6 +93,7 @@ class Editor {
 public:
     explicit Editor(EditorHost* host = nullptr);
     void setHost(EditorHost* host) { host_ = host; }
+    EditorHost* host() const { return host_; }
 
     Document doc;
     ZepModule module;
@@ -123,6 +127,7 @@ public:
     ColourValue backColour = 0xFFFFFF; // picBackColor
 
     bool pasteEnabled = false;
+    ClipBuffer clip;
     QString title = QStringLiteral("Zephyra1.2");
     QString zoomBoxText;
     bool pageVisible = true;
@@ -200,6 +205,7 @@ public:
 
 private:
     EditorHost* host_ = nullptr;
+    friend class ObjectCommands;
     bool captured_ = false;
     PressTarget capture_;
     QPointF gripOrigin_;

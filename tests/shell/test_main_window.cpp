@@ -136,3 +136,26 @@ TEST(MainWindow, F1OpensTheHelpAndAMissingFileIsIgnored) {
     ASSERT_NE(HelpWindow::current(), nullptr);
     HelpWindow::current()->close();
 }
+
+TEST(MainWindow, PasteBecomesAvailableWithTheFirstCopyAndGoesWithNew) {
+    WindowFixture f;
+    Document& d = f.ed().doc;
+    const int n = d.loadElement(ObjectKind::Shape);
+    d.growTable(ObjectKind::Shape, n);
+    d.gShapeBase[n] = {1, 1000, 1000, 1000, 1000};
+    d.appendToList(ObjectKind::Shape, n);
+    f.ed().ApplyZoom(75);
+    f.ed().mf객체찾기(900, 900);
+    ASSERT_EQ(f.ed().gSelName, kShapeName);
+    f.w->action("mnu복사")->trigger();
+    EXPECT_TRUE(f.w->action("mnu붙이기")->isEnabled());
+    EXPECT_TRUE(f.w->commandButton(9)->isEnabled());
+    f.w->commandButton(9)->trigger();
+    EXPECT_EQ(d.count(ObjectKind::Shape), 2);
+    f.w->action("mnuOPageDown")->trigger(); // the pasted shape to the back
+    EXPECT_EQ(d.mvObjects[1], (ObjectRef{kShapeName, 2}));
+    f.answers = {AnswerNo};
+    f.w->files.NewDocument();
+    EXPECT_FALSE(f.w->action("mnu붙이기")->isEnabled());
+    EXPECT_FALSE(f.w->commandButton(9)->isEnabled());
+}

@@ -88,6 +88,7 @@ MainWindow::MainWindow(const QString& appPath, QWidget* parent) : QMainWindow(pa
     column->addWidget(colourPanel_);
     setCentralWidget(central);
     buildContextMenus();
+    connectObjectCommands();
 
     editor.module.progress.repaint = [this] {
         if (status_) status_->repaint();
@@ -155,8 +156,10 @@ void MainWindow::buildMenus() {
         ->setVisible(false);
     addItem(edit, "mnu재실행", "재실행(&R)", QKeySequence(Qt::CTRL | Qt::Key_Y))->setVisible(false);
     addItem(edit, "mnuEHipen1", "-")->setVisible(false);
-    addItem(edit, "mnu잘라내기", "잘라내기", QKeySequence(Qt::CTRL | Qt::Key_X));
-    addItem(edit, "mnu복사", "복사하기", QKeySequence(Qt::CTRL | Qt::Key_C));
+    connect(addItem(edit, "mnu잘라내기", "잘라내기", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered, this,
+            [this] { objects.CutCommand(); });
+    connect(addItem(edit, "mnu복사", "복사하기", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered, this,
+            [this] { objects.CopyCommand(); });
     addItem(edit, "mnu붙이기", "붙여넣기", QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
     connect(addItem(edit, "mnu지우기", "지우기", QKeySequence(Qt::Key_Delete)), &QAction::triggered,
             this, [this] { editor.mnu지우기_Click(); });
@@ -224,6 +227,32 @@ void MainWindow::buildContextMenus() {
             [this] { RunToolbarButton(11); });
     addItem(layer, "mnuLHipen1", "-");
     addItem(layer, "mnuLPost", "붙여넣기");
+}
+
+void MainWindow::connectObjectCommands() {
+    const std::initializer_list<std::pair<const char*, std::function<void()>>> commands = {
+        {"mnu붙이기", [this] { objects.PasteCommand(); }},
+        {"mnuEdit", [this] { objects.edit(); }},
+        {"mnuObjectSizeEdit", [this] { objects.sizeEdit(); }},
+        {"mnuOUp", [this] { objects.up(); }},
+        {"mnuODown", [this] { objects.down(); }},
+        {"mnuOPageUp", [this] { objects.toFront(); }},
+        {"mnuOPageDown", [this] { objects.toBack(); }},
+        {"mnuOECopy", [this] { objects.CopyCommand(); }},
+        {"mnuOECut", [this] { objects.CutCommand(); }},
+        {"mnu원래크기", [this] { objects.RestorePictureSize(); }},
+        {"mnuImageChange", [this] { objects.changePicture(); }},
+        {"mnuImageSizeEdit", [this] { objects.sizeEdit(); }},
+        {"mnuIUp", [this] { objects.up(); }},
+        {"mnuIDown", [this] { objects.down(); }},
+        {"mnuIPageUp", [this] { objects.toFront(); }},
+        {"mnuIPageDown", [this] { objects.toBack(); }},
+        {"mnuIECopy", [this] { objects.CopyCommand(); }},
+        {"mnuIECut", [this] { objects.CutCommand(); }},
+        {"mnuLayerChange", [this] { objects.changeBackground(); }},
+        {"mnuLPost", [this] { objects.PasteCommand(); }},
+    };
+    for (const auto& [name, run] : commands) connect(action(QString::fromUtf8(name)), &QAction::triggered, this, run);
 }
 
 void MainWindow::buildCommandBar() {
@@ -396,12 +425,10 @@ void MainWindow::RunToolbarButton(int button) {
     case 10:
         editor.mnu지우기_Click();
         break;
-    case 11:
-        editor.doc.img배경 = Picture();
-        editor.doc.mvBackPicturePath.clear();
-        editor.doc.mv내용수정 = true;
-        pageChanged();
-        break;
+    case 7: objects.CopyCommand(); break;
+    case 8: objects.CutCommand(); break;
+    case 9: objects.PasteCommand(); break;
+    case 11: objects.ClearBackground(); break;
     case 17:
         runShowHelp();
         break;

@@ -4,6 +4,7 @@
 // turns their events into editor calls.
 #include "canvas/Editor.h"
 #include "document/FileCommands.h"
+#include "editing/ObjectCommands.h"
 #include "shell/ProgramFolder.h"
 
 #include <QMainWindow>
@@ -31,6 +32,7 @@ public:
 
     Editor editor;
     FileCommands files{editor, *this};
+    ObjectCommands objects{editor};
     FontRegistry* fonts = nullptr; // withdrawn on an orderly exit
 
     bool mvStarted = false;
@@ -95,6 +97,7 @@ private:
     void buildToolPalette();
     void buildColourPanel();
     void buildContextMenus();
+    void connectObjectCommands();
     QAction* addItem(QMenu* m, const QString& name, const QString& caption,
                      const QKeySequence& key = {});
     QMenu* addMenu(QMenu* parent, const QString& name, const QString& caption);
