@@ -1,5 +1,6 @@
 #include "shell/widgets/MainWindow.h"
 
+#include "dialogs/PictureChooser.h"
 #include "dialogs/TextDialog.h"
 #include "document/TextLayout.h"
 #include "shell/Units.h"
@@ -545,11 +546,7 @@ void MainWindow::runTextDialog(Editor& ed, int index, bool isNew) {
 
 QString MainWindow::runPictureChooser(const QString& start) {
     if (pictureChooserOverride) return pictureChooserOverride(start);
-    const QString folder =
-        start.trimmed().isEmpty() ? editor.module.gAppPath + QStringLiteral("/이미지") : start;
-    return QFileDialog::getOpenFileName(
-        this, QStringLiteral("그림열기"), folder,
-        QStringLiteral("그림 파일 (*.jpg *.gif *.bmp *.wmf *.ico *.cur)"));
+    return zep::runPictureChooser(this, editor, start);
 }
 
 void MainWindow::showContextMenu(Editor&, ContextMenu which, const ContextMenuState& st) {
