@@ -1,6 +1,7 @@
 #include "colour/widgets/ColourSwatch.h"
 
 #include <QMouseEvent>
+#include <utility>
 
 namespace zep {
 
@@ -18,9 +19,23 @@ void ColourSwatch::setColour(ColourValue c) {
     setPalette(p);
 }
 
+void ColourSwatch::mousePressEvent(QMouseEvent* e) {
+    afterDoubleClick_ = false; // a modal window may have taken that release
+    QFrame::mousePressEvent(e);
+}
+
 void ColourSwatch::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) emit clicked();
+    // The release that ends a double click is not another click.
+    const bool second = std::exchange(afterDoubleClick_, false);
+    if (!second && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        emit clicked();
     QFrame::mouseReleaseEvent(e);
+}
+
+void ColourSwatch::mouseDoubleClickEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return QFrame::mouseDoubleClickEvent(e);
+    afterDoubleClick_ = true;
+    emit doubleClicked();
 }
 
 } // namespace zep

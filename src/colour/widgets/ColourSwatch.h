@@ -1,5 +1,5 @@
 #pragma once
-// A small framed patch of one colour that reports clicks.
+// A small framed patch of one colour that reports clicks and double clicks.
 #include "colour/ColourValue.h"
 
 #include <QFrame>
@@ -16,12 +16,16 @@ public:
 
 signals:
     void clicked();
+    void doubleClicked();
 
 protected:
+    void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
 
 private:
     ColourValue colour_ = 0;
+    bool afterDoubleClick_ = false;
 };
 
 } // namespace zep
