@@ -1,5 +1,7 @@
 #include "dialogs/TextDialog.h"
 
+#include "colour/widgets/ColourDialog.h"
+
 #include "canvas/Editor.h"
 #include "colour/widgets/ColourSwatch.h"
 #include "shell/Fonts.h"
@@ -270,6 +272,10 @@ void TextDialog::reject() {
 
 void runTextDialog(QWidget* parent, Editor& editor, int index, bool isNew) {
     TextDialog dlg(editor, parent);
+    dlg.chooseColour = [&editor](QWidget* p, const QColor& initial) {
+        ColourValue v = fromQColor(initial);
+        return runColourDialog(p, editor, QStringLiteral("글자색 선택"), v) ? toQColor(v) : QColor();
+    };
     dlg.mvNewObject = isNew;
     dlg.mv문자Object = index;
     dlg.exec();

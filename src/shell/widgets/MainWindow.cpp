@@ -4,6 +4,8 @@
 #include "dialogs/TextDialog.h"
 #include "document/TextLayout.h"
 #include "shell/Units.h"
+#include "colour/widgets/ColourDialog.h"
+#include "colour/widgets/ColourStrip.h"
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpWindow.h"
 #include "shell/widgets/Icons.h"
@@ -31,36 +33,6 @@ namespace zep {
 
 namespace {
 
-// A colour cell of the colour panel: left click sets the foreground colour,
-// right click the background colour.
-class ColourCell : public QWidget {
-public:
-    ColourCell(QColor c, std::function<void(QColor, bool)> pick, QWidget* parent)
-        : QWidget(parent), colour_(c), pick_(std::move(pick)) {
-        setFixedSize(16, 16);
-        setCursor(Qt::PointingHandCursor);
-    }
-    void setColour(QColor c) {
-        colour_ = c;
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter p(this);
-        p.fillRect(rect(), colour_);
-        p.setPen(Qt::darkGray);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    void mousePressEvent(QMouseEvent* e) override {
-        if (pick_) pick_(colour_, e->button() == Qt::RightButton);
-    }
-
-private:
-    QColor colour_;
-    std::function<void(QColor, bool)> pick_;
-};
-
 } // namespace
 
 MainWindow::MainWindow(const QString& appPath, QWidget* parent) : QMainWindow(parent) {
@@ -86,7 +58,7 @@ MainWindow::MainWindow(const QString& appPath, QWidget* parent) : QMainWindow(pa
     view_ = new PageView(editor, central);
     column->addWidget(view_, 1);
     buildColourPanel();
-    column->addWidget(colourPanel_);
+    column->addWidget(colourStrip_);
     setCentralWidget(central);
     buildContextMenus();
     connectObjectCommands();
@@ -353,58 +325,8 @@ void MainWindow::buildToolPalette() {
 }
 
 void MainWindow::buildColourPanel() {
-    colourPanel_ = new QFrame(this);
-    colourPanel_->setObjectName(QStringLiteral("sspnl색상표"));
-    colourPanel_->setFrameShape(QFrame::StyledPanel);
-    colourPanel_->setFixedHeight(46); // 690 twips
-    auto* row = new QHBoxLayout(colourPanel_);
-    row->setContentsMargins(6, 4, 6, 4);
-    auto* fore = new ColourCell(toQColor(editor.foreColour), nullptr, colourPanel_);
-    auto* back = new ColourCell(toQColor(editor.backColour), nullptr, colourPanel_);
-    fore->setObjectName(QStringLiteral("picForeColor"));
-    back->setObjectName(QStringLiteral("picBackColor"));
-    fore->setFixedSize(28, 28);
-    back->setFixedSize(28, 28);
-    fore->setToolTip(QStringLiteral("전경색"));
-    back->setToolTip(QStringLiteral("배경색"));
-    foreSwatch_ = fore;
-    backSwatch_ = back;
-    row->addWidget(fore);
-    row->addWidget(back);
-    row->addSpacing(12);
-    const QList<QColor> colours = {Qt::black,
-                                   Qt::white,
-                                   QColor(128, 128, 128),
-                                   QColor(192, 192, 192),
-                                   Qt::red,
-                                   QColor(128, 0, 0),
-                                   Qt::yellow,
-                                   QColor(128, 128, 0),
-                                   Qt::green,
-                                   QColor(0, 128, 0),
-                                   Qt::cyan,
-                                   QColor(0, 128, 128),
-                                   Qt::blue,
-                                   QColor(0, 0, 128),
-                                   Qt::magenta,
-                                   QColor(128, 0, 128),
-                                   QColor(255, 128, 0),
-                                   QColor(255, 192, 203)};
-    for (const QColor& c : colours) {
-        row->addWidget(new ColourCell(
-            c,
-            [this, fore, back](QColor picked, bool background) {
-                if (background) {
-                    editor.backColour = fromQColor(picked);
-                    back->setColour(picked);
-                } else {
-                    editor.foreColour = fromQColor(picked);
-                    fore->setColour(picked);
-                }
-            },
-            colourPanel_));
-    }
-    row->addStretch(1);
+    colourStrip_ = new ColourStrip(editor, this);
+    colourStrip_->requestRepaint = [this] { pageChanged(); };
 }
 
 // ---------------------------------------------------------------- commands
@@ -624,6 +546,7 @@ void MainWindow::setBusy(bool busy) {
 
 void MainWindow::pageChanged() {
     if (view_) view_->surface()->update();
+    if (colourStrip_) colourStrip_->refresh();
 }
 
 void MainWindow::layoutChanged() {
@@ -641,7 +564,10 @@ void MainWindow::titleChanged() {
 void MainWindow::toolChanged() {
     for (auto it = toolButtons_.begin(); it != toolButtons_.end(); ++it)
         if (it.value()->isCheckable()) it.value()->setChecked(it.key() == editor.activeTool);
-    if (view_)
+    if (colourStrip_) colourStrip_->refresh();
+    if (view_ && editor.mvMousePointer == PointerCustom)
+        view_->surface()->setCursor(eyedropperCursor(editor.module.gAppPath));
+    else if (view_)
         view_->surface()->setCursor(editor.mvMousePointer == PointerCross  ? Qt::CrossCursor
                                     : editor.mvMousePointer == PointerText ? Qt::IBeamCursor
                                                                            : Qt::ArrowCursor);

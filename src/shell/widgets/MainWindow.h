@@ -21,6 +21,7 @@ class QFrame;
 
 namespace zep {
 
+class ColourStrip;
 class PageView;
 class StatusStrip;
 
@@ -46,6 +47,7 @@ public:
     QComboBox* zoomBox() const { return cbo확대축소_; }
     QToolButton* zoomButton(int k) const { return cmd확대축소_[k]; }
     PageView* pageView() const { return view_; }
+    ColourStrip* colourStrip() const { return colourStrip_; }
     QAction* commandButton(int n) const { return commandButtons_.value(n); }
     QAction* toolButton(int n) const { return toolButtons_.value(n); }
 
@@ -112,9 +114,7 @@ private:
     QToolButton* cmd확대축소_[2] = {nullptr, nullptr};
     StatusStrip* status_ = nullptr;
     PageView* view_ = nullptr;
-    QFrame* colourPanel_ = nullptr;
-    QWidget* foreSwatch_ = nullptr;
-    QWidget* backSwatch_ = nullptr;
+    ColourStrip* colourStrip_ = nullptr;
     int busyDepth_ = 0;
     bool closing_ = false;
 };

@@ -1,6 +1,8 @@
 #include "view/widgets/PageView.h"
 
 #include "canvas/Editor.h"
+#include "colour/ColourStripLogic.h"
+#include "colour/widgets/ColourStrip.h"
 #include "print/PageRenderer.h"
 #include "shell/Units.h"
 #include "view/Rulers.h"
@@ -119,7 +121,7 @@ void PageSurface::updateCursor(QPointF t) {
         setCursor(Qt::IBeamCursor);
         break;
     case PointerCustom:
-        setCursor(Qt::PointingHandCursor);
+        setCursor(eyedropperCursor(editor_.module.gAppPath));
         break;
     default:
         setCursor(Qt::ArrowCursor);
@@ -131,12 +133,15 @@ void PageSurface::mousePressEvent(QMouseEvent* e) {
     setFocus(Qt::MouseFocusReason);
     editor_.pointerPress(toTwips(e->position()), mouseButtonCode(e->button()),
                          shiftStateCode(e->modifiers()));
+    if (editor_.mvEyedropper && editor_.mvColorDrag)
+        sampleColourAt(editor_, e->globalPosition().toPoint());
 }
 
 void PageSurface::mouseMoveEvent(QMouseEvent* e) {
     const QPointF t = toTwips(e->position());
     if (!editor_.captured()) updateCursor(t);
     editor_.pointerMove(t, shiftStateCode(e->modifiers()));
+    if (editor_.mvColorDrag) sampleColourAt(editor_, e->globalPosition().toPoint());
 }
 
 void PageSurface::mouseReleaseEvent(QMouseEvent* e) {
