@@ -2,6 +2,7 @@
 #include "dialogs/LineDialog.h"
 #include "dialogs/ObjectDialogFixture.h"
 #include "dialogs/ShapeDialog.h"
+#include "dialogs/SizeDialog.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -69,11 +70,14 @@ TEST_F(ObjectDialogTest, DialogsOpenModalAtTheirPlace) {
     lineDialog.mv선Object = line;
     ShapeDialog shapeDialog(editor);
     shapeDialog.mv도형Object = shape;
+    SizeDialog sizeDialog(editor);
+    sizeDialog.mvObject = {ObjectKind::Shape, shape};
     const struct {
         QDialog* dialog;
         const char *name, *title;
     } cases[] = {{&lineDialog, "frm선그리기", "선그리기"},
-                 {&shapeDialog, "frm도형그리기", "도형그리기"}};
+                 {&shapeDialog, "frm도형그리기", "도형그리기"},
+                 {&sizeDialog, "frm크기조절", "Size조절"}};
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     for (const auto& c : cases) {
         c.dialog->show();
