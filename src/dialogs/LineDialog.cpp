@@ -1,5 +1,7 @@
 #include "dialogs/LineDialog.h"
 
+#include "colour/widgets/ColourDialog.h"
+
 #include "canvas/Editor.h"
 #include "colour/widgets/ColourSwatch.h"
 #include "dialogs/ObjectPreview.h"
@@ -112,6 +114,9 @@ void LineDialog::reject() {
 
 void runLineDialog(QWidget* parent, Editor& editor, int index) {
     LineDialog dlg(editor, parent);
+    dlg.chooseColour = [&editor](QWidget* p, const QString& title, ColourValue& v) {
+        return runColourDialog(p, editor, title, v);
+    };
     dlg.mv선Object = index;
     dlg.exec();
 }

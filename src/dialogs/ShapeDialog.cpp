@@ -1,5 +1,7 @@
 #include "dialogs/ShapeDialog.h"
 
+#include "colour/widgets/ColourDialog.h"
+
 #include "canvas/Editor.h"
 #include "colour/widgets/ColourSwatch.h"
 #include "dialogs/ObjectPreview.h"
@@ -170,6 +172,9 @@ void ShapeDialog::reject() {
 
 void runShapeDialog(QWidget* parent, Editor& editor, int index) {
     ShapeDialog dlg(editor, parent);
+    dlg.chooseColour = [&editor](QWidget* p, const QString& title, ColourValue& v) {
+        return runColourDialog(p, editor, title, v);
+    };
     dlg.mv도형Object = index;
     dlg.exec();
 }

@@ -1,6 +1,9 @@
 #include "shell/widgets/MainWindow.h"
 
+#include "dialogs/LineDialog.h"
 #include "dialogs/PictureChooser.h"
+#include "dialogs/ShapeDialog.h"
+#include "dialogs/SizeDialog.h"
 #include "dialogs/TextDialog.h"
 #include "document/TextLayout.h"
 #include "shell/Units.h"
@@ -465,6 +468,10 @@ void MainWindow::runTextDialog(Editor& ed, int index, bool isNew) {
     if (textDialogOverride) return textDialogOverride(ed, index, isNew);
     zep::runTextDialog(this, ed, index, isNew);
 }
+
+void MainWindow::runLineDialog(Editor& ed, int index) { zep::runLineDialog(this, ed, index); }
+void MainWindow::runShapeDialog(Editor& ed, int index) { zep::runShapeDialog(this, ed, index); }
+void MainWindow::runSizeDialog(Editor& ed) { zep::runSizeDialog(this, ed); }
 
 QString MainWindow::runPictureChooser(const QString& start) {
     if (pictureChooserOverride) return pictureChooserOverride(start);

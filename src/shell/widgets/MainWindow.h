@@ -66,6 +66,9 @@ public:
     QString runPictureChooser(const QString& start) override;
     void showContextMenu(Editor& editor, ContextMenu menu, const ContextMenuState& state) override;
     void showHelp() override { runShowHelp(); }
+    void runLineDialog(Editor& ed, int index) override;
+    void runShapeDialog(Editor& ed, int index) override;
+    void runSizeDialog(Editor& ed) override;
     void showMessage(const QString& title, const QString& text) override;
     QString openFileDialog(const QString& title, const QString& folder,
                            const QString& name) override;
