@@ -5,7 +5,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 PKGS=(cmake g++ make pkgconf libgtest-dev libgmock-dev fontconfig
   qt6-base-dev qt6-svg-dev fonts-nanum fonts-nanum-extra
-  xvfb xauth xdotool poppler-utils)
+  xvfb xauth xdotool poppler-utils cups printer-driver-cups-pdf)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

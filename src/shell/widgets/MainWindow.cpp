@@ -9,6 +9,7 @@
 #include "shell/Units.h"
 #include "colour/widgets/ColourDialog.h"
 #include "colour/widgets/ColourStrip.h"
+#include "print/widgets/Preview.h"
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpWindow.h"
 #include "shell/widgets/Icons.h"
@@ -121,8 +122,9 @@ void MainWindow::buildMenus() {
             &QAction::triggered, this, [this] { files.SaveDocumentAs(); });
     addItem(file, "mnuFHipen2", "-");
     addItem(file, "mnu용지설정", "용지설정(&G)...");
-    addItem(file, "mnu인쇄", "인쇄(&P)");
-    addItem(file, "mnu미리보기", "미리보기(&V)");
+    connect(addItem(file, "mnu인쇄", "인쇄(&P)"), &QAction::triggered, this, [this] { PrintDocument(this, editor); });
+    connect(addItem(file, "mnu미리보기", "미리보기(&V)"), &QAction::triggered, this,
+            [this] { ShowPreview(this, editor); });
     addItem(file, "mnuFHipen3", "-");
     connect(addItem(file, "mnu종료", "종료(&X)"), &QAction::triggered, this, [this] { close(); });
 
@@ -355,6 +357,8 @@ void MainWindow::RunToolbarButton(int button) {
     case 8: objects.CutCommand(); break;
     case 9: objects.PasteCommand(); break;
     case 11: objects.ClearBackground(); break;
+    case 14: ShowPreview(this, editor); break;
+    case 15: PrintDocument(this, editor); break;
     case 17:
         runShowHelp();
         break;
