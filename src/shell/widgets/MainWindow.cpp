@@ -2,6 +2,8 @@
 
 #include "dialogs/TextDialog.h"
 #include "document/TextLayout.h"
+#include "print/widgets/PageSetupDialog.h"
+#include "print/widgets/PrinterSetupDialog.h"
 #include "shell/Units.h"
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpWindow.h"
@@ -143,7 +145,8 @@ void MainWindow::buildMenus() {
     connect(addItem(file, "mnu다른이름저장", QStringLiteral("다른이름으로 저장(&A)...          ")),
             &QAction::triggered, this, [this] { files.SaveDocumentAs(); });
     addItem(file, "mnuFHipen2", "-");
-    addItem(file, "mnu용지설정", "용지설정(&G)...");
+    connect(addItem(file, "mnu용지설정", "용지설정(&G)..."), &QAction::triggered, this,
+            [this] { runPageSetup(editor); });
     addItem(file, "mnu인쇄", "인쇄(&P)");
     addItem(file, "mnu미리보기", "미리보기(&V)");
     addItem(file, "mnuFHipen3", "-");
@@ -402,6 +405,9 @@ void MainWindow::RunToolbarButton(int button) {
         editor.doc.mv내용수정 = true;
         pageChanged();
         break;
+    case 13:
+        runPageSetup(editor);
+        break;
     case 17:
         runShowHelp();
         break;
@@ -514,6 +520,20 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 void MainWindow::runTextDialog(Editor& ed, int index, bool isNew) {
     if (textDialogOverride) return textDialogOverride(ed, index, isNew);
     zep::runTextDialog(this, ed, index, isNew);
+}
+
+void MainWindow::runPageSetup(Editor& ed) {
+    if (pageSetupOverride) return pageSetupOverride(ed);
+    zep::runPageSetup(this, ed);
+}
+
+bool MainWindow::runPrinterSetup() {
+    editor.module.gPrintCancelled = true;
+    if (printerSetupOverride)
+        printerSetupOverride(editor, printSettings);
+    else
+        zep::runPrinterSetup(this, editor, printSettings);
+    return !editor.module.gPrintCancelled;
 }
 
 QString MainWindow::runPictureChooser(const QString& start) {

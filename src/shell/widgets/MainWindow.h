@@ -4,6 +4,7 @@
 // turns their events into editor calls.
 #include "canvas/Editor.h"
 #include "document/FileCommands.h"
+#include "print/PrintSettings.h"
 #include "shell/ProgramFolder.h"
 
 #include <QMainWindow>
@@ -60,6 +61,7 @@ public:
     // EditorHost
     void runTextDialog(Editor& editor, int index, bool isNew) override;
     QString runPictureChooser(const QString& start) override;
+    void runPageSetup(Editor& editor) override;
     void showContextMenu(Editor& editor, ContextMenu menu, const ContextMenuState& state) override;
     void showHelp() override { runShowHelp(); }
     void showMessage(const QString& title, const QString& text) override;
@@ -83,6 +85,16 @@ public:
     std::function<QString(const QString&)> pictureChooserOverride;
     std::function<void(Editor&, int, bool)> textDialogOverride;
     std::function<QString(bool save, const QString& title)> fileDialogOverride;
+    // Page setup (frm용지설정) and printer setup (frmPrinterSelect): tests run
+    // them through these instead of the modal windows.
+    std::function<void(Editor&)> pageSetupOverride;
+    std::function<void(Editor&, PrintSettings&)> printerSetupOverride;
+
+    // The system printer's settings for the run, as the printer setup left them.
+    PrintSettings printSettings;
+    // Sets gPrintCancelled, runs the printer setup on printSettings; returns
+    // whether the user confirmed (print only then).
+    bool runPrinterSetup();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
