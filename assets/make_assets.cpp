@@ -11,6 +11,7 @@
 #include "document/Page.h"
 #include "document/TextLayout.h"
 #include "document/ZepFile.h"
+#include "print/SheetPicture.h"
 #include "shell/Fonts.h"
 #include <QLinearGradient>
 #include <QPainter>
@@ -322,6 +323,12 @@ int main(int argc, char** argv) {
     ok &= writeIfChanged(pictures + "pointer.cur", zep::encodeIcon({{pointer(), {1, 1}}}, true));
     ok &= writeIfChanged(cursors + "pen.cur", zep::encodeIcon({{pen(), {2, 29}}}, true));
     ok &= writeIfChanged(cursors + "eyedrop.cur", zep::encodeIcon({{eyedrop(), {2, 29}}}, true));
+    // The printer setup's orientation pictures.
+    for (const bool landscape : {false, true})
+        ok &= writeIfChanged(cursors + (landscape ? "landscap.ico" : "portrait.ico"),
+                             zep::encodeIcon({{zep::sheetPicture(landscape, 16), {}},
+                                              {zep::sheetPicture(landscape, 32), {}}},
+                                             false));
 
     // A hand-writing face for the editor to register; optional.
     QFile font(QStringLiteral("/usr/share/fonts/truetype/nanum/NanumPen.ttf"));

@@ -30,6 +30,7 @@ public:
             return AnswerYes;
         };
         win->showMenus = false;
+        win->pageSetupOverride = [](Editor&) {}; // New's page setup: as if cancelled
         win->resize(780, 760);
         win->show();
         win->firstActivation();

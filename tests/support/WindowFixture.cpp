@@ -27,6 +27,24 @@ WindowFixture::WindowFixture() {
         fileAnswers.pop_front();
         return a;
     };
+    w->pageSetupOverride = [this](Editor& e) {
+        ++pageSetupRuns;
+        std::function<void(PageSetupDialog&)> drive = [](PageSetupDialog& d) { d.reject(); };
+        if (!pageSetupDrivers.empty()) {
+            drive = pageSetupDrivers.front();
+            pageSetupDrivers.pop_front();
+        }
+        runPageSetup(w.get(), e, drive);
+    };
+    w->printerSetupOverride = [this](Editor& e, PrintSettings& settings) {
+        ++printerSetupRuns;
+        std::function<void(PrinterSetupDialog&)> drive = [](PrinterSetupDialog& d) { d.reject(); };
+        if (!printerSetupDrivers.empty()) {
+            drive = printerSetupDrivers.front();
+            printerSetupDrivers.pop_front();
+        }
+        runPrinterSetup(w.get(), e, settings, drive);
+    };
     w->resize(1000, 800);
     w->show();
     w->activateWindow();

@@ -6,6 +6,8 @@
 #include "dialogs/SizeDialog.h"
 #include "dialogs/TextDialog.h"
 #include "document/TextLayout.h"
+#include "print/widgets/PageSetupDialog.h"
+#include "print/widgets/PrinterSetupDialog.h"
 #include "shell/Units.h"
 #include "colour/widgets/ColourDialog.h"
 #include "colour/widgets/ColourStrip.h"
@@ -70,6 +72,14 @@ MainWindow::MainWindow(const QString& appPath, QWidget* parent) : QMainWindow(pa
     editor.module.progress.repaint = [this] {
         if (status_) status_->repaint();
     };
+    // Printing asks for the printer through our printer setup; restored when
+    // the window goes, so the hook never outlives it.
+    previousPrinterSetup_ = printHooks().printerSetup;
+    printHooks().printerSetup = [this](QWidget*, Editor&, QPrinter& printer) {
+        if (!runPrinterSetup()) return false;
+        applyPrintSettings(printer, printSettings);
+        return true;
+    };
     qApp->installEventFilter(this);
     if (QScreen* s = screen())
         connect(s, &QScreen::availableGeometryChanged, this, [this] { FitToWorkArea(); });
@@ -80,6 +90,7 @@ MainWindow::MainWindow(const QString& appPath, QWidget* parent) : QMainWindow(pa
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    printHooks().printerSetup = previousPrinterSetup_;
 }
 
 QAction* MainWindow::action(const QString& name) const {
@@ -121,7 +132,8 @@ void MainWindow::buildMenus() {
     connect(addItem(file, "mnu다른이름저장", QStringLiteral("다른이름으로 저장(&A)...          ")),
             &QAction::triggered, this, [this] { files.SaveDocumentAs(); });
     addItem(file, "mnuFHipen2", "-");
-    addItem(file, "mnu용지설정", "용지설정(&G)...");
+    connect(addItem(file, "mnu용지설정", "용지설정(&G)..."), &QAction::triggered, this,
+            [this] { runPageSetup(editor); });
     connect(addItem(file, "mnu인쇄", "인쇄(&P)"), &QAction::triggered, this, [this] { PrintDocument(this, editor); });
     connect(addItem(file, "mnu미리보기", "미리보기(&V)"), &QAction::triggered, this,
             [this] { ShowPreview(this, editor); });
@@ -359,6 +371,9 @@ void MainWindow::RunToolbarButton(int button) {
     case 11: objects.ClearBackground(); break;
     case 14: ShowPreview(this, editor); break;
     case 15: PrintDocument(this, editor); break;
+    case 13:
+        runPageSetup(editor);
+        break;
     case 17:
         runShowHelp();
         break;
@@ -476,6 +491,19 @@ void MainWindow::runTextDialog(Editor& ed, int index, bool isNew) {
 void MainWindow::runLineDialog(Editor& ed, int index) { zep::runLineDialog(this, ed, index); }
 void MainWindow::runShapeDialog(Editor& ed, int index) { zep::runShapeDialog(this, ed, index); }
 void MainWindow::runSizeDialog(Editor& ed) { zep::runSizeDialog(this, ed); }
+void MainWindow::runPageSetup(Editor& ed) {
+    if (pageSetupOverride) return pageSetupOverride(ed);
+    zep::runPageSetup(this, ed);
+}
+
+bool MainWindow::runPrinterSetup() {
+    editor.module.gPrintCancelled = true;
+    if (printerSetupOverride)
+        printerSetupOverride(editor, printSettings);
+    else
+        zep::runPrinterSetup(this, editor, printSettings);
+    return !editor.module.gPrintCancelled;
+}
 
 QString MainWindow::runPictureChooser(const QString& start) {
     if (pictureChooserOverride) return pictureChooserOverride(start);

@@ -5,6 +5,7 @@
 #include "canvas/Editor.h"
 #include "document/FileCommands.h"
 #include "editing/ObjectCommands.h"
+#include "print/PrintSettings.h"
 #include "shell/ProgramFolder.h"
 
 #include <QMainWindow>
@@ -18,6 +19,7 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class QFrame;
+class QPrinter;
 
 namespace zep {
 
@@ -64,6 +66,7 @@ public:
     // EditorHost
     void runTextDialog(Editor& editor, int index, bool isNew) override;
     QString runPictureChooser(const QString& start) override;
+    void runPageSetup(Editor& editor) override;
     void showContextMenu(Editor& editor, ContextMenu menu, const ContextMenuState& state) override;
     void showHelp() override { runShowHelp(); }
     void runLineDialog(Editor& ed, int index) override;
@@ -90,6 +93,16 @@ public:
     std::function<QString(const QString&)> pictureChooserOverride;
     std::function<void(Editor&, int, bool)> textDialogOverride;
     std::function<QString(bool save, const QString& title)> fileDialogOverride;
+    // Page setup (frm용지설정) and printer setup (frmPrinterSelect): tests run
+    // them through these instead of the modal windows.
+    std::function<void(Editor&)> pageSetupOverride;
+    std::function<void(Editor&, PrintSettings&)> printerSetupOverride;
+
+    // The system printer's settings for the run, as the printer setup left them.
+    PrintSettings printSettings;
+    // Sets gPrintCancelled, runs the printer setup on printSettings; returns
+    // whether the user confirmed (print only then).
+    bool runPrinterSetup();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -118,6 +131,7 @@ private:
     StatusStrip* status_ = nullptr;
     PageView* view_ = nullptr;
     ColourStrip* colourStrip_ = nullptr;
+    std::function<bool(QWidget*, Editor&, QPrinter&)> previousPrinterSetup_;
     int busyDepth_ = 0;
     bool closing_ = false;
 };
