@@ -402,6 +402,7 @@ void MainWindow::firstActivation() {
     editor.zoomBoxText.clear();
     files.NewDocument();
     if (!startFile.isEmpty()) files.OpenPath(startFile);
+    startFileOpened_ = true;
 }
 
 void MainWindow::FitToWorkArea() {
@@ -493,6 +494,9 @@ void MainWindow::runShapeDialog(Editor& ed, int index) { zep::runShapeDialog(thi
 void MainWindow::runSizeDialog(Editor& ed) { zep::runSizeDialog(this, ed); }
 void MainWindow::runPageSetup(Editor& ed) {
     if (pageSetupOverride) return pageSetupOverride(ed);
+    // A document named on the command line replaces the first page at once;
+    // asking for that page's paper would only be in the way.
+    if (!startFile.isEmpty() && !startFileOpened_) return;
     zep::runPageSetup(this, ed);
 }
 

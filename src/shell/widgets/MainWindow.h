@@ -134,6 +134,7 @@ private:
     std::function<bool(QWidget*, Editor&, QPrinter&)> previousPrinterSetup_;
     int busyDepth_ = 0;
     bool closing_ = false;
+    bool startFileOpened_ = false;
 };
 
 } // namespace zep
