@@ -274,7 +274,8 @@ void runTextDialog(QWidget* parent, Editor& editor, int index, bool isNew) {
     TextDialog dlg(editor, parent);
     dlg.chooseColour = [&editor](QWidget* p, const QColor& initial) {
         ColourValue v = fromQColor(initial);
-        return runColourDialog(p, editor, QStringLiteral("글자색 선택"), v) ? toQColor(v) : QColor();
+        return runColourDialog(p, editor, QStringLiteral("글자색 선택"), v) ? toQColor(v)
+                                                                            : QColor();
     };
     dlg.mvNewObject = isNew;
     dlg.mv문자Object = index;

@@ -47,14 +47,16 @@ void ObjectCommands::BringForward(int p) {
 void ObjectCommands::SendToBack(int p) {
     ed_.doc.mv내용수정 = true;
     auto& l = ed_.doc.mvObjects;
-    if (p > 1 && p <= ed_.doc.mvObjectCount()) std::rotate(l.begin() + 1, l.begin() + p, l.begin() + p + 1);
+    if (p > 1 && p <= ed_.doc.mvObjectCount())
+        std::rotate(l.begin() + 1, l.begin() + p, l.begin() + p + 1);
     ed_.notifyPage();
 }
 
 void ObjectCommands::BringToFront(int p) {
     ed_.doc.mv내용수정 = true;
     auto& l = ed_.doc.mvObjects;
-    if (p >= 1 && p < ed_.doc.mvObjectCount()) std::rotate(l.begin() + p, l.begin() + p + 1, l.end());
+    if (p >= 1 && p < ed_.doc.mvObjectCount())
+        std::rotate(l.begin() + p, l.begin() + p + 1, l.end());
     ed_.notifyPage();
 }
 
@@ -100,7 +102,8 @@ void ObjectCommands::CopySelection() {
         c.linCopyObject.BorderWidth = d.gLineBase[k].BorderWidth;
         break;
     }
-    case ObjectKind::None: break;
+    case ObjectKind::None:
+        break;
     }
 }
 
@@ -134,13 +137,16 @@ void ObjectCommands::PasteClipboard() {
     const int n = d.loadElement(kind);
     if (n < 0) {
         if (ed_.host())
-            ed_.host()->showMessage(QStringLiteral("붙여넣기"),
-                                    QStringLiteral("객체를 더 만들 수 없습니다. 한 문서에는 32767개까지 둘 수 있습니다."));
+            ed_.host()->showMessage(
+                QStringLiteral("붙여넣기"),
+                QStringLiteral(
+                    "객체를 더 만들 수 없습니다. 한 문서에는 32767개까지 둘 수 있습니다."));
         return;
     }
     d.mv내용수정 = true;
     const double z = d.z();
-    const float X0 = static_cast<float>(z * d.gMarginLeft + 100), Y0 = static_cast<float>(z * d.gMarginTop + 100);
+    const float X0 = static_cast<float>(z * d.gMarginLeft + 100),
+                Y0 = static_cast<float>(z * d.gMarginTop + 100);
     auto scaled = [z](float v) { return static_cast<float>(z * v); };
     auto at100 = [z](float v) { return static_cast<float>(v / z); };
     const ClipBuffer& c = ed_.clip;
@@ -149,11 +155,12 @@ void ObjectCommands::PasteClipboard() {
     case ObjectKind::Shape: {
         ShapeElement& s = d.shp그리기[n];
         s = c.shpCopyObject;
-        s.Left = X0, s.Top = Y0, s.Width = scaled(c.shpCopyObject.Width), s.Height = scaled(c.shpCopyObject.Height);
+        s.Left = X0, s.Top = Y0, s.Width = scaled(c.shpCopyObject.Width),
+        s.Height = scaled(c.shpCopyObject.Height);
         s.BorderWidth = ScaledBorderWidth(z, c.shpCopyObject.BorderWidth);
         s.Visible = true;
-        d.gShapeBase[n] = {static_cast<std::int16_t>(c.shpCopyObject.BorderWidth), at100(s.Left), at100(s.Top),
-                           at100(s.Width), at100(s.Height)};
+        d.gShapeBase[n] = {static_cast<std::int16_t>(c.shpCopyObject.BorderWidth), at100(s.Left),
+                           at100(s.Top), at100(s.Width), at100(s.Height)};
         break;
     }
     case ObjectKind::Line: {
@@ -164,8 +171,8 @@ void ObjectCommands::PasteClipboard() {
         l.Y2 = Y0 + scaled(c.linCopyObject.Y2 - c.linCopyObject.Y1);
         l.BorderWidth = ScaledBorderWidth(z, c.linCopyObject.BorderWidth);
         l.Visible = true;
-        d.gLineBase[n] = {static_cast<std::int16_t>(c.linCopyObject.BorderWidth), at100(l.X1), at100(l.Y1),
-                          at100(l.X2), at100(l.Y2)};
+        d.gLineBase[n] = {static_cast<std::int16_t>(c.linCopyObject.BorderWidth), at100(l.X1),
+                          at100(l.Y1), at100(l.X2), at100(l.Y2)};
         break;
     }
     case ObjectKind::Text: {
@@ -174,8 +181,10 @@ void ObjectCommands::PasteClipboard() {
         t.Left = X0, t.Top = Y0;
         t.FontSize = fix(leadingNumber(c.txtCopyObject.Tag) * z);
         if (t.FontSize <= 0) t.FontSize = 1;
-        if (t.AutoSize) autoSizeText(t);
-        else MakeVerticalText(t);
+        if (t.AutoSize)
+            autoSizeText(t);
+        else
+            MakeVerticalText(t);
         t.Visible = true;
         d.gTextBase[n] = {static_cast<float>(t.FontSize / z), at100(t.Left), at100(t.Top)};
         break;
@@ -183,12 +192,15 @@ void ObjectCommands::PasteClipboard() {
     case ObjectKind::Picture: {
         PictureElement& p = d.img그리기[n];
         p = c.imgCopyObject;
-        p.Left = X0, p.Top = Y0, p.Width = scaled(c.imgCopyObject.Width), p.Height = scaled(c.imgCopyObject.Height);
+        p.Left = X0, p.Top = Y0, p.Width = scaled(c.imgCopyObject.Width),
+        p.Height = scaled(c.imgCopyObject.Height);
         p.Visible = true;
-        d.gImageBase[n] = {c.mvClipPicturePath, at100(p.Left), at100(p.Top), at100(p.Width), at100(p.Height)};
+        d.gImageBase[n] = {c.mvClipPicturePath, at100(p.Left), at100(p.Top), at100(p.Width),
+                           at100(p.Height)};
         break;
     }
-    case ObjectKind::None: return;
+    case ObjectKind::None:
+        return;
     }
     d.appendToList(kind, n);
     ed_.Deselect();
@@ -210,8 +222,10 @@ void ObjectCommands::ClearBackground() {
 void ObjectCommands::edit() {
     Busy busy(ed_.host());
     if (ed_.activeTool != ToolSelect) return;
-    if (ed_.gSelName.trimmed() == kTextName) ed_.textDoubleClick(ed_.gSelIndex);
-    else ed_.pageDoubleClick();
+    if (ed_.gSelName.trimmed() == kTextName)
+        ed_.textDoubleClick(ed_.gSelIndex);
+    else
+        ed_.pageDoubleClick();
 }
 
 void ObjectCommands::sizeEdit() {
@@ -224,7 +238,9 @@ void ObjectCommands::sizeEdit() {
     const double z = d.z();
     const int k = ed_.gSelIndex;
     switch (ed_.gSelObject.kind) {
-    case ObjectKind::Line: ed_.storeLine(k); break;
+    case ObjectKind::Line:
+        ed_.storeLine(k);
+        break;
     case ObjectKind::Shape:
         d.gShapeBase[k].Width = static_cast<float>(d.shp그리기[k].Width / z);
         d.gShapeBase[k].Height = static_cast<float>(d.shp그리기[k].Height / z);
@@ -233,7 +249,8 @@ void ObjectCommands::sizeEdit() {
         d.gImageBase[k].Width = static_cast<float>(d.img그리기[k].Width / z);
         d.gImageBase[k].Height = static_cast<float>(d.img그리기[k].Height / z);
         break;
-    default: return;
+    default:
+        return;
     }
     ed_.mf객체선택(ed_.gSelName);
 }
@@ -271,15 +288,17 @@ void ObjectCommands::rememberFolder() {
 void ObjectCommands::changePicture() {
     Busy busy(ed_.host());
     Document& d = ed_.doc;
-    if (!d.exists(ed_.gSelObject) || ed_.gSelObject.kind != ObjectKind::Picture || !ed_.host()) return;
+    if (!d.exists(ed_.gSelObject) || ed_.gSelObject.kind != ObjectKind::Picture || !ed_.host())
+        return;
     const int k = ed_.gSelIndex;
     ed_.mvPictureName = ed_.host()->runPictureChooser(d.gImageBase[k].PicturePath);
     if (ed_.mvPictureName.trimmed().isEmpty()) return;
     QString error;
     const Picture pic = Picture::load(ed_.mvPictureName, &error);
     if (pic.isNull()) {
-        ed_.host()->showMessage(QStringLiteral("그림바꾸기"),
-                                QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
+        ed_.host()->showMessage(
+            QStringLiteral("그림바꾸기"),
+            QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
         return;
     }
     d.mv내용수정 = true;
@@ -293,14 +312,16 @@ void ObjectCommands::changeBackground() {
     Busy busy(ed_.host());
     if (!ed_.host()) return;
     Document& d = ed_.doc;
-    const QString start = d.mvBackPicturePath.trimmed().isEmpty() ? ed_.mvPictureFolder : d.mvBackPicturePath;
+    const QString start =
+        d.mvBackPicturePath.trimmed().isEmpty() ? ed_.mvPictureFolder : d.mvBackPicturePath;
     ed_.mvPictureName = ed_.host()->runPictureChooser(start);
     if (ed_.mvPictureName.trimmed().isEmpty()) return;
     QString error;
     const Picture pic = Picture::load(ed_.mvPictureName, &error);
     if (pic.isNull()) {
-        ed_.host()->showMessage(QStringLiteral("배경그림"),
-                                QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
+        ed_.host()->showMessage(
+            QStringLiteral("배경그림"),
+            QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
         return;
     }
     d.mv내용수정 = true;

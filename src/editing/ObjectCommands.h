@@ -25,11 +25,11 @@ public:
     void PasteCommand();
     void ClearBackground();
 
-    void edit();              // 편집: the object's dialog
-    void sizeEdit();          // Size조절
+    void edit();               // 편집: the object's dialog
+    void sizeEdit();           // Size조절
     void RestorePictureSize(); // 원래크기로...
-    void changePicture();     // 그림바꾸기
-    void changeBackground();  // 배경넣기 / 배경바꾸기
+    void changePicture();      // 그림바꾸기
+    void changeBackground();   // 배경넣기 / 배경바꾸기
 
 private:
     Editor& ed_;

@@ -31,7 +31,8 @@ struct Fixture {
     explicit Fixture(int zoom = 100) {
         test::pinFonts();
         ApplyPageSize(ed.doc, 210, 297);
-        ed.doc.gMarginLeft = ed.doc.gMarginTop = ed.doc.gMarginRight = ed.doc.gMarginBottom = 737.1f;
+        ed.doc.gMarginLeft = ed.doc.gMarginTop = ed.doc.gMarginRight = ed.doc.gMarginBottom =
+            737.1f;
         ed.doc.gZoom = zoom;
     }
     int shape(float l, float t, float w, float h) {
@@ -45,7 +46,8 @@ struct Fixture {
     }
     void ApplyZoomAll() {
         ed.ApplyZoom(ed.doc.gZoom);
-        for (int i = 1; i <= ed.doc.count(ObjectKind::Shape); ++i) ed.doc.shp그리기[i].Visible = true;
+        for (int i = 1; i <= ed.doc.count(ObjectKind::Shape); ++i)
+            ed.doc.shp그리기[i].Visible = true;
     }
     void select(ObjectKind kind, int index) {
         ed.Deselect();
@@ -56,7 +58,8 @@ struct Fixture {
     }
     QList<int> order() const {
         QList<int> out;
-        for (int k = 1; k <= ed.doc.mvObjectCount(); ++k) out << ed.doc.mvObjects[k].Index;
+        for (int k = 1; k <= ed.doc.mvObjectCount(); ++k)
+            out << ed.doc.mvObjects[k].Index;
         return out;
     }
 };
@@ -64,16 +67,19 @@ struct Fixture {
 } // namespace
 
 TEST(Stacking, TheFourMovesKeepEveryEntryOnce) {
-    struct Case { int selected; void (ObjectCommands::*run)(); QList<int> want; };
-    const Case cases[] = {{3, &ObjectCommands::down, {1, 3, 2}},
-                          {1, &ObjectCommands::up, {2, 1, 3}},
-                          {1, &ObjectCommands::toFront, {2, 3, 1}},
-                          {3, &ObjectCommands::toBack, {3, 1, 2}},
-                          {1, &ObjectCommands::down, {1, 2, 3}},
-                          {3, &ObjectCommands::up, {1, 2, 3}}};
+    struct Case {
+        int selected;
+        void (ObjectCommands::*run)();
+        QList<int> want;
+    };
+    const Case cases[] = {
+        {3, &ObjectCommands::down, {1, 3, 2}},    {1, &ObjectCommands::up, {2, 1, 3}},
+        {1, &ObjectCommands::toFront, {2, 3, 1}}, {3, &ObjectCommands::toBack, {3, 1, 2}},
+        {1, &ObjectCommands::down, {1, 2, 3}},    {3, &ObjectCommands::up, {1, 2, 3}}};
     for (const Case& c : cases) {
         Fixture f;
-        for (int i = 0; i < 3; ++i) f.shape(1000, 1000, 1000, 1000);
+        for (int i = 0; i < 3; ++i)
+            f.shape(1000, 1000, 1000, 1000);
         f.select(ObjectKind::Shape, c.selected);
         (f.cmd.*c.run)();
         EXPECT_EQ(f.order(), c.want) << c.selected;

@@ -1,5 +1,7 @@
 #include "shell/widgets/MainWindow.h"
 
+#include "colour/widgets/ColourDialog.h"
+#include "colour/widgets/ColourStrip.h"
 #include "dialogs/LineDialog.h"
 #include "dialogs/PictureChooser.h"
 #include "dialogs/ShapeDialog.h"
@@ -7,11 +9,9 @@
 #include "dialogs/TextDialog.h"
 #include "document/TextLayout.h"
 #include "print/widgets/PageSetupDialog.h"
+#include "print/widgets/Preview.h"
 #include "print/widgets/PrinterSetupDialog.h"
 #include "shell/Units.h"
-#include "colour/widgets/ColourDialog.h"
-#include "colour/widgets/ColourStrip.h"
-#include "print/widgets/Preview.h"
 #include "shell/widgets/AboutBox.h"
 #include "shell/widgets/HelpWindow.h"
 #include "shell/widgets/Icons.h"
@@ -37,9 +37,7 @@
 
 namespace zep {
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 MainWindow::MainWindow(const QString& appPath, QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmZEP"));
@@ -134,7 +132,8 @@ void MainWindow::buildMenus() {
     addItem(file, "mnuFHipen2", "-");
     connect(addItem(file, "mnu용지설정", "용지설정(&G)..."), &QAction::triggered, this,
             [this] { runPageSetup(editor); });
-    connect(addItem(file, "mnu인쇄", "인쇄(&P)"), &QAction::triggered, this, [this] { PrintDocument(this, editor); });
+    connect(addItem(file, "mnu인쇄", "인쇄(&P)"), &QAction::triggered, this,
+            [this] { PrintDocument(this, editor); });
     connect(addItem(file, "mnu미리보기", "미리보기(&V)"), &QAction::triggered, this,
             [this] { ShowPreview(this, editor); });
     addItem(file, "mnuFHipen3", "-");
@@ -146,10 +145,10 @@ void MainWindow::buildMenus() {
         ->setVisible(false);
     addItem(edit, "mnu재실행", "재실행(&R)", QKeySequence(Qt::CTRL | Qt::Key_Y))->setVisible(false);
     addItem(edit, "mnuEHipen1", "-")->setVisible(false);
-    connect(addItem(edit, "mnu잘라내기", "잘라내기", QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered, this,
-            [this] { objects.CutCommand(); });
-    connect(addItem(edit, "mnu복사", "복사하기", QKeySequence(Qt::CTRL | Qt::Key_C)), &QAction::triggered, this,
-            [this] { objects.CopyCommand(); });
+    connect(addItem(edit, "mnu잘라내기", "잘라내기", QKeySequence(Qt::CTRL | Qt::Key_X)),
+            &QAction::triggered, this, [this] { objects.CutCommand(); });
+    connect(addItem(edit, "mnu복사", "복사하기", QKeySequence(Qt::CTRL | Qt::Key_C)),
+            &QAction::triggered, this, [this] { objects.CopyCommand(); });
     addItem(edit, "mnu붙이기", "붙여넣기", QKeySequence(Qt::CTRL | Qt::Key_V))->setEnabled(false);
     connect(addItem(edit, "mnu지우기", "지우기", QKeySequence(Qt::Key_Delete)), &QAction::triggered,
             this, [this] { editor.mnu지우기_Click(); });
@@ -242,7 +241,8 @@ void MainWindow::connectObjectCommands() {
         {"mnuLayerChange", [this] { objects.changeBackground(); }},
         {"mnuLPost", [this] { objects.PasteCommand(); }},
     };
-    for (const auto& [name, run] : commands) connect(action(QString::fromUtf8(name)), &QAction::triggered, this, run);
+    for (const auto& [name, run] : commands)
+        connect(action(QString::fromUtf8(name)), &QAction::triggered, this, run);
 }
 
 void MainWindow::buildCommandBar() {
@@ -365,12 +365,24 @@ void MainWindow::RunToolbarButton(int button) {
     case 10:
         editor.mnu지우기_Click();
         break;
-    case 7: objects.CopyCommand(); break;
-    case 8: objects.CutCommand(); break;
-    case 9: objects.PasteCommand(); break;
-    case 11: objects.ClearBackground(); break;
-    case 14: ShowPreview(this, editor); break;
-    case 15: PrintDocument(this, editor); break;
+    case 7:
+        objects.CopyCommand();
+        break;
+    case 8:
+        objects.CutCommand();
+        break;
+    case 9:
+        objects.PasteCommand();
+        break;
+    case 11:
+        objects.ClearBackground();
+        break;
+    case 14:
+        ShowPreview(this, editor);
+        break;
+    case 15:
+        PrintDocument(this, editor);
+        break;
     case 13:
         runPageSetup(editor);
         break;
@@ -489,9 +501,15 @@ void MainWindow::runTextDialog(Editor& ed, int index, bool isNew) {
     zep::runTextDialog(this, ed, index, isNew);
 }
 
-void MainWindow::runLineDialog(Editor& ed, int index) { zep::runLineDialog(this, ed, index); }
-void MainWindow::runShapeDialog(Editor& ed, int index) { zep::runShapeDialog(this, ed, index); }
-void MainWindow::runSizeDialog(Editor& ed) { zep::runSizeDialog(this, ed); }
+void MainWindow::runLineDialog(Editor& ed, int index) {
+    zep::runLineDialog(this, ed, index);
+}
+void MainWindow::runShapeDialog(Editor& ed, int index) {
+    zep::runShapeDialog(this, ed, index);
+}
+void MainWindow::runSizeDialog(Editor& ed) {
+    zep::runSizeDialog(this, ed);
+}
 void MainWindow::runPageSetup(Editor& ed) {
     if (pageSetupOverride) return pageSetupOverride(ed);
     // A document named on the command line replaces the first page at once;
