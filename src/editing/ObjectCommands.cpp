@@ -285,22 +285,25 @@ void ObjectCommands::rememberFolder() {
     name = name.mid(slash + 1);
 }
 
+Picture ObjectCommands::choosePicture(const QString& start, const QString& title) {
+    ed_.mvPictureName = ed_.host()->runPictureChooser(start);
+    if (ed_.mvPictureName.trimmed().isEmpty()) return {};
+    QString error;
+    const Picture pic = Picture::load(ed_.mvPictureName, &error);
+    if (pic.isNull())
+        ed_.host()->showMessage(
+            title, QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
+    return pic;
+}
+
 void ObjectCommands::changePicture() {
     Busy busy(ed_.host());
     Document& d = ed_.doc;
     if (!d.exists(ed_.gSelObject) || ed_.gSelObject.kind != ObjectKind::Picture || !ed_.host())
         return;
     const int k = ed_.gSelIndex;
-    ed_.mvPictureName = ed_.host()->runPictureChooser(d.gImageBase[k].PicturePath);
-    if (ed_.mvPictureName.trimmed().isEmpty()) return;
-    QString error;
-    const Picture pic = Picture::load(ed_.mvPictureName, &error);
-    if (pic.isNull()) {
-        ed_.host()->showMessage(
-            QStringLiteral("그림바꾸기"),
-            QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
-        return;
-    }
+    const Picture pic = choosePicture(d.gImageBase[k].PicturePath, QStringLiteral("그림바꾸기"));
+    if (pic.isNull()) return;
     d.mv내용수정 = true;
     d.img그리기[k].picture = pic; // keeps its rectangle, stretched into it
     d.gImageBase[k].PicturePath = ed_.mvPictureName;
@@ -314,16 +317,8 @@ void ObjectCommands::changeBackground() {
     Document& d = ed_.doc;
     const QString start =
         d.mvBackPicturePath.trimmed().isEmpty() ? ed_.mvPictureFolder : d.mvBackPicturePath;
-    ed_.mvPictureName = ed_.host()->runPictureChooser(start);
-    if (ed_.mvPictureName.trimmed().isEmpty()) return;
-    QString error;
-    const Picture pic = Picture::load(ed_.mvPictureName, &error);
-    if (pic.isNull()) {
-        ed_.host()->showMessage(
-            QStringLiteral("배경그림"),
-            QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
-        return;
-    }
+    const Picture pic = choosePicture(start, QStringLiteral("배경그림"));
+    if (pic.isNull()) return;
     d.mv내용수정 = true;
     d.img배경 = pic;
     d.mvBackPicturePath = ed_.mvPictureName;

@@ -1,6 +1,8 @@
 #pragma once
 // Commands on the selected object: re-stacking, copy, cut, paste, the
 // background picture and the picture menu's commands.
+#include "document/Picture.h"
+
 namespace zep {
 
 class Editor;
@@ -37,6 +39,8 @@ private:
     void CopySelection();
     void PasteClipboard();
     void rememberFolder();
+    // The chooser, then the file loaded; null when cancelled or unreadable (the user is told).
+    Picture choosePicture(const QString& start, const QString& title);
 };
 
 } // namespace zep
