@@ -353,18 +353,10 @@ void Editor::insertPictureOrBackground(int tool) {
     const QString start = (tool == ToolBackground && !doc.mvBackPicturePath.trimmed().isEmpty())
                               ? doc.mvBackPicturePath
                               : mvPictureFolder;
-    if (host_) mvPictureName = host_->runPictureChooser(start);
+    const Picture pic = choosePicture(start, QStringLiteral("그림"));
     if (!mvPictureName.trimmed().isEmpty()) {
-        QString error;
-        const Picture pic = Picture::load(mvPictureName, &error);
-        if (pic.isNull()) {
-            // Nothing is added and the tool stays down, as after any failed step.
-            if (host_)
-                host_->showMessage(
-                    QStringLiteral("그림"),
-                    QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(mvPictureName, error));
-            return;
-        }
+        // Nothing is added and the tool stays down, as after any failed step.
+        if (pic.isNull()) return;
         doc.mv내용수정 = true; // the chooser's choice marks the document changed
         const double z = doc.z();
         if (tool == ToolPicture) {
@@ -406,12 +398,27 @@ void Editor::insertPictureOrBackground(int tool) {
             doc.img배경 = pic;
             doc.mvBackPicturePath = mvPictureName;
         }
-        const int slash = std::max(mvPictureName.lastIndexOf('/'), mvPictureName.lastIndexOf('\\'));
-        mvPictureFolder = mvPictureName.left(slash + 1);
-        mvPictureName = mvPictureName.mid(slash + 1);
+        rememberPictureFolder();
     }
     pressToolSelect();
     notifyPage();
+}
+
+Picture Editor::choosePicture(const QString& start, const QString& title) {
+    mvPictureName = host_ ? host_->runPictureChooser(start) : QString();
+    if (mvPictureName.trimmed().isEmpty()) return {};
+    QString error;
+    const Picture pic = Picture::load(mvPictureName, &error);
+    if (pic.isNull() && host_)
+        host_->showMessage(
+            title, QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(mvPictureName, error));
+    return pic;
+}
+
+void Editor::rememberPictureFolder() {
+    const int slash = std::max(mvPictureName.lastIndexOf('/'), mvPictureName.lastIndexOf('\\'));
+    mvPictureFolder = mvPictureName.left(slash + 1);
+    mvPictureName = mvPictureName.mid(slash + 1);
 }
 
 // ---------------------------------------------------------------- drawing

@@ -63,6 +63,19 @@ public:
     virtual void pasteStateChanged() {}
 };
 
+// The busy pointer for as long as a command runs, restored on every way out.
+struct BusyScope {
+    EditorHost* host;
+    explicit BusyScope(EditorHost* h) : host(h) {
+        if (host) host->setBusy(true);
+    }
+    ~BusyScope() {
+        if (host) host->setBusy(false);
+    }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+};
+
 // Buttons of the tool palette (index as the program uses it).
 enum Tool : int {
     ToolNone = 0,
@@ -203,6 +216,14 @@ public:
 
     void notifyPage();
 
+    // The picture chooser, then the file loaded into mvPictureName's picture;
+    // null when cancelled or unreadable (the user is told, under title).
+    Picture choosePicture(const QString& start, const QString& title);
+    // Splits mvPictureName into mvPictureFolder and the bare file name.
+    void rememberPictureFolder();
+    // Tells the user the object limit is reached.
+    void refuseCreation();
+
 private:
     EditorHost* host_ = nullptr;
     friend class ObjectCommands;
@@ -222,7 +243,6 @@ private:
     void setOutlineRect(float left, float top, float right, float bottom);
     void openObjectMenu(bool isText, int k);
     void openBackgroundMenu();
-    void refuseCreation();
     bool dragOutline(ObjectKind kind, float x, float y);
     bool finishObjectMove(ObjectKind kind);
     // Left and Top of a text, picture or shape, and its record at 100 %.

@@ -1,5 +1,7 @@
 #include "dialogs/PictureChooser.h"
 
+#include "shell/BusyPointer.h"
+
 #include "canvas/Editor.h"
 #include "document/Picture.h"
 
@@ -35,11 +37,6 @@ const QSize kClientSize(429, 273);
 QRect at(const QRect& r) {
     return r.translated(kMargin, kMargin);
 }
-
-struct BusyPointer {
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 } // namespace
 

@@ -18,14 +18,6 @@ QString nameFromTitle(const QString& title) {
     return title.mid(open + 1, title.size() - open - 2);
 }
 
-namespace {
-struct Busy {
-    EditorHost& h;
-    explicit Busy(EditorHost& host) : h(host) { h.setBusy(true); }
-    ~Busy() { h.setBusy(false); }
-};
-} // namespace
-
 bool FileCommands::confirmDiscard(const QString& title) {
     if (!ed_.doc.mv내용수정) return true;
     const int a = ed_.module.ask(title, QStringLiteral("내용을 저장하시겠습니까?"), IconQuestion,
@@ -36,7 +28,7 @@ bool FileCommands::confirmDiscard(const QString& title) {
 }
 
 bool FileCommands::NewDocument() {
-    Busy busy(host_);
+    BusyScope busy(&host_);
     if (!confirmDiscard(QStringLiteral("새파일"))) return false;
     ed_.title = titleFor(kUntitled);
     host_.titleChanged();
@@ -58,7 +50,7 @@ bool FileCommands::NewDocument() {
 }
 
 bool FileCommands::OpenDocument() {
-    Busy busy(host_);
+    BusyScope busy(&host_);
     if (!confirmDiscard(QStringLiteral("파일열기"))) return false;
     const QString path = host_.openFileDialog(QStringLiteral("ZEP파일 읽기"),
                                               ed_.module.gAppPath + QStringLiteral("/WORK"),
@@ -70,7 +62,7 @@ bool FileCommands::OpenDocument() {
 }
 
 bool FileCommands::OpenPath(const QString& path) {
-    Busy busy(host_);
+    BusyScope busy(&host_);
     ed_.pageVisible = false;
     ed_.ResetDocument();
     QString error;
@@ -115,13 +107,13 @@ bool FileCommands::OpenPath(const QString& path) {
 }
 
 bool FileCommands::SaveDocument() {
-    Busy busy(host_);
+    BusyScope busy(&host_);
     if (nameFromTitle(ed_.title) == kUntitled) return SaveDocumentAs();
     return write(ed_.doc.mvFileName);
 }
 
 bool FileCommands::SaveDocumentAs() {
-    Busy busy(host_);
+    BusyScope busy(&host_);
     QString path = host_.saveFileDialog(QStringLiteral("ZEP파일 저장"),
                                         ed_.module.gAppPath + QStringLiteral("/WORK"), kUntitled);
     if (path.isEmpty()) return false;

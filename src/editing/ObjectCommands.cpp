@@ -9,23 +9,11 @@
 
 namespace zep {
 
-namespace {
-struct Busy {
-    EditorHost* h;
-    explicit Busy(EditorHost* host) : h(host) {
-        if (h) h->setBusy(true);
-    }
-    ~Busy() {
-        if (h) h->setBusy(false);
-    }
-};
-} // namespace
-
 // ---------------------------------------------------------------- stacking
 // Drawing follows the list, so re-stacking is a change of the list alone.
 
 void ObjectCommands::run(void (ObjectCommands::*routine)(int)) {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     const int p = ed_.selectionListPosition();
     if (p >= 1) (this->*routine)(p);
 }
@@ -108,7 +96,7 @@ void ObjectCommands::CopySelection() {
 }
 
 void ObjectCommands::CopyCommand() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     if (ed_.gSelName.trimmed().isEmpty()) return;
     ed_.clip.mvClipKind = ed_.gSelName.trimmed();
     CopySelection();
@@ -117,7 +105,7 @@ void ObjectCommands::CopyCommand() {
 }
 
 void ObjectCommands::CutCommand() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     if (ed_.gSelName.trimmed().isEmpty()) return;
     ed_.clip.mvClipKind = ed_.gSelName.trimmed();
     CopySelection();
@@ -127,7 +115,7 @@ void ObjectCommands::CutCommand() {
 }
 
 void ObjectCommands::PasteCommand() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     if (!ed_.clip.empty()) PasteClipboard();
 }
 
@@ -136,11 +124,7 @@ void ObjectCommands::PasteClipboard() {
     const ObjectKind kind = kindFromName(ed_.clip.mvClipKind);
     const int n = d.loadElement(kind);
     if (n < 0) {
-        if (ed_.host())
-            ed_.host()->showMessage(
-                QStringLiteral("붙여넣기"),
-                QStringLiteral(
-                    "객체를 더 만들 수 없습니다. 한 문서에는 32767개까지 둘 수 있습니다."));
+        ed_.refuseCreation();
         return;
     }
     d.mv내용수정 = true;
@@ -211,7 +195,7 @@ void ObjectCommands::PasteClipboard() {
 }
 
 void ObjectCommands::ClearBackground() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     ed_.doc.img배경 = Picture();
     ed_.doc.mvBackPicturePath.clear();
     ed_.notifyPage();
@@ -220,7 +204,7 @@ void ObjectCommands::ClearBackground() {
 // ---------------------------------------------------------------- context menus
 
 void ObjectCommands::edit() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     if (ed_.activeTool != ToolSelect) return;
     if (ed_.gSelName.trimmed() == kTextName)
         ed_.textDoubleClick(ed_.gSelIndex);
@@ -229,7 +213,7 @@ void ObjectCommands::edit() {
 }
 
 void ObjectCommands::sizeEdit() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     Document& d = ed_.doc;
     if (!d.exists(ed_.gSelObject)) return;
     ed_.HideSelectionMarks();
@@ -256,7 +240,7 @@ void ObjectCommands::sizeEdit() {
 }
 
 void ObjectCommands::RestorePictureSize() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     Document& d = ed_.doc;
     if (!d.exists(ed_.gSelObject) || ed_.gSelObject.kind != ObjectKind::Picture) return;
     d.mv내용수정 = true;
@@ -278,51 +262,34 @@ void ObjectCommands::RestorePictureSize() {
     ed_.ShowSizeGrips(kPictureName);
 }
 
-void ObjectCommands::rememberFolder() {
-    QString& name = ed_.mvPictureName;
-    const int slash = std::max(name.lastIndexOf('/'), name.lastIndexOf('\\'));
-    ed_.mvPictureFolder = name.left(slash + 1);
-    name = name.mid(slash + 1);
-}
-
-Picture ObjectCommands::choosePicture(const QString& start, const QString& title) {
-    ed_.mvPictureName = ed_.host()->runPictureChooser(start);
-    if (ed_.mvPictureName.trimmed().isEmpty()) return {};
-    QString error;
-    const Picture pic = Picture::load(ed_.mvPictureName, &error);
-    if (pic.isNull())
-        ed_.host()->showMessage(
-            title, QStringLiteral("'%1' 그림을 열 수 없습니다: %2").arg(ed_.mvPictureName, error));
-    return pic;
-}
-
 void ObjectCommands::changePicture() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     Document& d = ed_.doc;
     if (!d.exists(ed_.gSelObject) || ed_.gSelObject.kind != ObjectKind::Picture || !ed_.host())
         return;
     const int k = ed_.gSelIndex;
-    const Picture pic = choosePicture(d.gImageBase[k].PicturePath, QStringLiteral("그림바꾸기"));
+    const Picture pic =
+        ed_.choosePicture(d.gImageBase[k].PicturePath, QStringLiteral("그림바꾸기"));
     if (pic.isNull()) return;
     d.mv내용수정 = true;
     d.img그리기[k].picture = pic; // keeps its rectangle, stretched into it
     d.gImageBase[k].PicturePath = ed_.mvPictureName;
-    rememberFolder();
+    ed_.rememberPictureFolder();
     ed_.notifyPage();
 }
 
 void ObjectCommands::changeBackground() {
-    Busy busy(ed_.host());
+    BusyScope busy(ed_.host());
     if (!ed_.host()) return;
     Document& d = ed_.doc;
     const QString start =
         d.mvBackPicturePath.trimmed().isEmpty() ? ed_.mvPictureFolder : d.mvBackPicturePath;
-    const Picture pic = choosePicture(start, QStringLiteral("배경그림"));
+    const Picture pic = ed_.choosePicture(start, QStringLiteral("배경그림"));
     if (pic.isNull()) return;
     d.mv내용수정 = true;
     d.img배경 = pic;
     d.mvBackPicturePath = ed_.mvPictureName;
-    rememberFolder();
+    ed_.rememberPictureFolder();
     ed_.notifyPage();
 }
 

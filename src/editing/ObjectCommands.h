@@ -1,8 +1,6 @@
 #pragma once
 // Commands on the selected object: re-stacking, copy, cut, paste, the
 // background picture and the picture menu's commands.
-#include "document/Picture.h"
-
 namespace zep {
 
 class Editor;
@@ -38,9 +36,6 @@ private:
     void run(void (ObjectCommands::*routine)(int));
     void CopySelection();
     void PasteClipboard();
-    void rememberFolder();
-    // The chooser, then the file loaded; null when cancelled or unreadable (the user is told).
-    Picture choosePicture(const QString& start, const QString& title);
 };
 
 } // namespace zep

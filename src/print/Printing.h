@@ -1,4 +1,5 @@
 #pragma once
+#include "shell/BusyPointer.h"
 // Printing a drawn page 1:1 on the program's printer, and the rules of the
 // preview's zoom box. No widgets: the windows are in print/widgets.
 #include "document/Document.h"
@@ -22,14 +23,6 @@ struct ZepModule;
 using DrawnPage = std::shared_ptr<const Document>;
 
 inline const QString kPreviewCaption = QStringLiteral("미리보기/인쇄......");
-
-// The hourglass for as long as it lives.
-struct BusyPointer {
-    BusyPointer() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyPointer() { QGuiApplication::restoreOverrideCursor(); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
 
 // Takes the snapshot, running the progress strip from 1 of n + 1 to the end.
 DrawnPage DrawPage(const Document& doc, ZepModule& module);
